@@ -1,0 +1,19 @@
+#include "clock/main_window.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "platform/wall_clock.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    installDefaultFont();
+    SystemWallClock wallClock;
+    QtMessageBoxes messageBoxes;
+    Platform platform{wallClock, messageBoxes};
+    frmMain window(platform);
+    if (!window.Form_Load())
+        return EXIT_FAILURE;
+    window.show();
+    return app.exec();
+}

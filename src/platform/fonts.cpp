@@ -1,0 +1,39 @@
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QColor>
+#include <cmath>
+
+namespace {
+
+QString familyOf(Face face) {
+    switch (face) {
+    case Face::MsPMincho:
+        return QStringLiteral("Noto Serif CJK JP");
+    case Face::Consolas:
+        return QStringLiteral("Inconsolata");
+    case Face::MsPGothic:
+    case Face::MsGothic:
+    case Face::Default:
+        break;
+    }
+    return QStringLiteral("Noto Sans CJK JP");
+}
+
+} // namespace
+
+QFont fontFor(const FontSpec& spec) {
+    QFont font(familyOf(spec.face));
+    // Pixel sizes keep the text in proportion to the twips layout whatever the screen's dpi.
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+void installDefaultFont() {
+    QApplication::setFont(fontFor({Face::Default, 9, false}));
+}
+
+QColor bgrColor(unsigned bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFont>
+
+// The faces the layouts were designed with; each maps to a free substitute of the same
+// kind, at the designed size and weight.
+enum class Face { MsPMincho, MsPGothic, MsGothic, Consolas, Default };
+
+struct FontSpec {
+    Face face = Face::Default;
+    double points = 9;
+    bool bold = false;
+};
+
+QFont fontFor(const FontSpec& spec);
+
+// The application's default font, a 9-point Japanese gothic, as on the designing system.
+void installDefaultFont();
+
+// Colours as the layouts write them: 0x00BBGGRR.
+QColor bgrColor(unsigned bgr);

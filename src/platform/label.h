@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/fonts.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+
+// A label of the designed layouts: transparent, plain text (names come from files and
+// users, never markup), one line whose letters are centred vertically in the label's box.
+// The substitute CJK faces have taller line boxes than the designed fonts, so centring the
+// ink rather than the line box keeps large captions inside their boxes.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+
+    void setTextColor(const QColor& color);
+    QColor textColor() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// One row of a window's label table.
+struct LabelSpec {
+    const char* name;
+    const char* caption;
+    FontSpec font;
+    Qt::Alignment align;
+    TwipsRect rect;
+};
+
+Label* makeLabel(QWidget* parent, const LabelSpec& spec);

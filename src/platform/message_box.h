@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// A modal message box as the clock uses them: plain text, OK or OK/Cancel, an optional
+// warning icon and a choice of default button. Answers are 1 (OK) and 2 (Cancel).
+struct MessageBoxRequest {
+    enum class Buttons { Ok, OkCancel };
+    enum class Icon { None, Warning, Critical };
+    enum class Default { Ok, Cancel };
+
+    QString text;
+    QString title;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    Default defaultButton = Default::Ok;
+};
+
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerCancel = 2;
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual int ask(QWidget* parent, const MessageBoxRequest& request) = 0;
+};
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    int ask(QWidget* parent, const MessageBoxRequest& request) override;
+};

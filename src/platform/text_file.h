@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The lines of a text file, or nullopt when it can't be read. Files are in code page 932
+// as on the system the clock was designed for, but a file that is entirely valid UTF-8
+// (with or without a byte-order mark) is read as UTF-8: code page 932 text is practically
+// never valid UTF-8, and plain ASCII reads the same either way. CR LF and LF both end a line.
+std::optional<QStringList> readTextLines(const QString& path);
+
+// Decodes the bytes of such a file.
+QString decodeText(const QByteArray& bytes);

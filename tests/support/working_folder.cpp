@@ -1,0 +1,48 @@
+#include "support/working_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QStringEncoder>
+#include <stdexcept>
+
+WorkingFolder::WorkingFolder()
+    : previous_(QDir::currentPath()) {
+    if (!dir_.isValid())
+        throw std::runtime_error("no temporary folder");
+    QDir(dir_.path()).mkdir(QStringLiteral("bmp"));
+    QImage picture(201, 209, QImage::Format_RGB32);
+    picture.fill(Qt::darkRed);
+    picture.save(path(QStringLiteral("bmp/Skoma.bmp")), "BMP");
+    picture.fill(Qt::yellow);
+    picture.save(path(QStringLiteral("bmp/Gkoma.bmp")), "BMP");
+    QDir::setCurrent(dir_.path());
+}
+
+WorkingFolder::~WorkingFolder() {
+    QDir::setCurrent(previous_);
+}
+
+QString WorkingFolder::path(const QString& relative) const {
+    return dir_.filePath(relative);
+}
+
+void WorkingFolder::write(const QString& relative, const QByteArray& bytes) const {
+    QFile file(path(relative));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("can't write test file");
+}
+
+void WorkingFolder::remove(const QString& relative) const {
+    QFile::remove(path(relative));
+}
+
+QByteArray WorkingFolder::read(const QString& relative) const {
+    QFile file(path(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray cp932(const QString& text) {
+    QStringEncoder encoder("windows-31j");
+    return encoder.encode(text);
+}

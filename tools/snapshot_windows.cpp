@@ -1,0 +1,44 @@
+// Renders the clock's windows offscreen to PNG files in the given folder, started in a
+// working folder that holds bmp/ (and a players file), so the layouts can be looked at.
+//
+//   cd data && ../build/tools/snapshot-windows /tmp/shots
+
+#include "about/about_window.h"
+#include "clock/main_window.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "platform/wall_clock.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget* window, const QDir& folder, const char* name) {
+    window->show();
+    QApplication::processEvents();
+    return window->grab().save(folder.filePath(QString::fromUtf8(name) + ".png"));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installDefaultFont();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: snapshot-windows <folder>\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    SystemWallClock wallClock;
+    QtMessageBoxes messageBoxes;
+    Platform platform{wallClock, messageBoxes};
+    frmMain main(platform);
+    if (!main.Form_Load())
+        return 1;
+    frmAbout about(&main);
+    const bool ok = save(&main, folder, "frmMain") && save(&about, folder, "frmAbout");
+    return ok ? 0 : 1;
+}
