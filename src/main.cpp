@@ -1,6 +1,7 @@
 #include "clock/main_window.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/sdl_audio_device.h"
 #include "platform/wall_clock.h"
 
 #include <QApplication>
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
     installDefaultFont();
     SystemWallClock wallClock;
     QtMessageBoxes messageBoxes;
-    Platform platform{wallClock, messageBoxes};
+    SdlAudioDevice mmctl;
+    Platform platform{wallClock, messageBoxes, mmctl};
     frmMain window(platform);
     if (!window.Form_Load())
         return EXIT_FAILURE;

@@ -7,6 +7,7 @@
 #include "clock/main_window.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/sdl_audio_device.h"
 #include "platform/wall_clock.h"
 
 #include <QApplication>
@@ -34,7 +35,8 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     SystemWallClock wallClock;
     QtMessageBoxes messageBoxes;
-    Platform platform{wallClock, messageBoxes};
+    SdlAudioDevice mmctl;
+    Platform platform{wallClock, messageBoxes, mmctl};
     frmMain main(platform);
     if (!main.Form_Load())
         return 1;

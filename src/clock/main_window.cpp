@@ -4,12 +4,15 @@
 #include "clock/players_file.h"
 #include "platform/app_icon.h"
 #include "platform/app_info.h"
+#include "platform/audio_device.h"
 #include "platform/drawing.h"
 #include "platform/key_preview.h"
 #include "platform/label.h"
 #include "platform/message_box.h"
+#include "platform/number_text.h"
 #include "platform/ui_timer.h"
 #include "platform/window_geometry.h"
+#include "voice/move_count_reader.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -107,7 +110,8 @@ struct MenuItem {
 } // namespace
 
 frmMain::frmMain(Platform& platform)
-    : platform(platform) {
+    : platform(platform)
+    , sound(platform.mmctl) {
     setWindowTitle(QStringLiteral("バンクロ７"));
     setWindowIcon(appIcon());
     buildFace();
@@ -149,6 +153,7 @@ void frmMain::buildFace() {
     Text1->setMaxLength(3);
     Text1->setFont(fontFor({Face::MsPGothic, 12, false}));
     Text1->setGeometry(TwipsRect{10560, 9000, 615, 375}.toPixels());
+    connect(cmd1, &QPushButton::clicked, this, &frmMain::cmd1_Click);
 }
 
 void frmMain::buildMenus() {
@@ -240,4 +245,23 @@ void frmMain::Form_KeyPress(int) {}
 void frmMain::mnuVer_Click() {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::Oshimai() {
+    ::Oshimai(sound, c1, Kekka);
+}
+
+void frmMain::cmd1_Click() {
+    TesuuYomi(sound, toDecimal(Text1->text()));
+    Yomiage2(clipPath("Tenite.wav"));
+    Yomiage2(clipPath("S-kati.wav"));
+}
+
+void frmMain::Form_Unload() {
+    platform.mmctl.command(AudioCommand::CloseDevice);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QMainWindow::closeEvent(event);
 }

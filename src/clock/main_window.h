@@ -10,6 +10,7 @@
 
 #include "clock/clock_state.h"
 #include "platform/platform.h"
+#include "voice/sound_player.h"
 
 #include <QMainWindow>
 
@@ -80,11 +81,25 @@ public:
     QAction* syuryou = nullptr;
     QAction* mnuVer = nullptr;
 
+    // Play a voice clip: Yomiage returns at once, Yomiage2 when the clip has ended.
+    void Yomiage(const QString& clip) { sound.Yomiage(clip); }
+    void Yomiage2(const QString& clip) { sound.Yomiage2(clip); }
+    // Reads out the move count and the result of the game that ended.
+    void Oshimai();
+
     // The window's character-key handler; KeyAscii as characterCode() counts it.
     void Form_KeyPress(int KeyAscii);
     void mnuVer_Click();
+    // Says the number typed in Text1 with 手にて 先手の勝ち, to try the voice.
+    void cmd1_Click();
+    void Form_Unload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    SoundPlayer sound;
+
     bool previewKey(QKeyEvent* event);
     void buildFace();
     void buildMenus();

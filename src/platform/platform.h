@@ -1,5 +1,6 @@
 #pragma once
 
+class AudioDevice;
 class MessageBoxes;
 class WallClock;
 
@@ -7,4 +8,5 @@ class WallClock;
 struct Platform {
     WallClock& wallClock;
     MessageBoxes& messageBoxes;
+    AudioDevice& mmctl; // the one audio device, closed when the main window unloads
 };

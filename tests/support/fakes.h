@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/audio_device.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/wall_clock.h"
@@ -34,8 +35,29 @@ public:
     }
 };
 
+// Logs every step the play procedures take: "Wait" for the wait flag, "FileName <path>",
+// and the commands by name.
+class RecordingAudioDevice final : public AudioDevice {
+public:
+    struct Clip {
+        QString path;
+        bool waited;
+        bool operator==(const Clip&) const = default;
+    };
+
+    std::vector<QString> log;
+
+    void setWait(bool wait) override { log.push_back(wait ? "Wait" : "NoWait"); }
+    void setFileName(const QString& path) override { log.push_back("FileName " + path); }
+    void command(AudioCommand command) override;
+
+    // The clips played, in order, each with whether Play waited for its end.
+    std::vector<Clip> clips() const;
+};
+
 struct FakePlatform {
     FakeWallClock wallClock;
     ScriptedMessageBoxes messageBoxes;
-    Platform platform{wallClock, messageBoxes};
+    RecordingAudioDevice mmctl;
+    Platform platform{wallClock, messageBoxes, mmctl};
 };

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QStringEncoder>
 #include <stdexcept>
@@ -28,6 +29,7 @@ QString WorkingFolder::path(const QString& relative) const {
 }
 
 void WorkingFolder::write(const QString& relative, const QByteArray& bytes) const {
+    QDir(dir_.path()).mkpath(QFileInfo(relative).path());
     QFile file(path(relative));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("can't write test file");

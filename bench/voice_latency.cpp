@@ -1,0 +1,85 @@
+// Measures the sound player on SDL's dummy driver, which plays at a sound card's pace:
+// the time from a Yomiage call to the clip's first sample reaching the device, and how long
+// Yomiage2 returns after the clip's end, over every clip in the sound folder.
+//
+//   SDL_AUDIODRIVER=dummy build/bench/voice-latency data/sound
+
+#include "platform/sdl_audio_device.h"
+#include "voice/sound_player.h"
+
+#include <QDir>
+#include <SDL.h>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Ms = std::chrono::duration<double, std::milli>;
+
+double clipMilliseconds(const QString& path) {
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &spec, &samples, &length))
+        return 0;
+    SDL_FreeWAV(samples);
+    const double bytesPerSecond = spec.freq * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8);
+    return 1000.0 * length / bytesPerSecond;
+}
+
+void report(const char* what, std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    std::printf("%-28s median %6.2f ms   worst %6.2f ms   (%zu clips)\n", what,
+                values[values.size() / 2], values.back(), values.size());
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: voice-latency <sound folder>\n");
+        return 2;
+    }
+    SdlAudioDevice mmctl;
+    if (!mmctl.hasDevice()) {
+        std::fprintf(stderr, "no audio device (set SDL_AUDIODRIVER=dummy)\n");
+        return 1;
+    }
+    SoundPlayer player(mmctl);
+    std::mt19937 random(1);
+    std::uniform_int_distribution<int> phase(0, 10'000);
+    std::vector<double> starts;
+    std::vector<double> overruns;
+    // The dummy driver sleeps a little longer than each buffer lasts, so it plays slower than
+    // a sound card and long clips end late by its drift; short clips show the player's own.
+    std::vector<double> shortOverruns;
+    std::vector<double> longOverruns;
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    for (const QString& name : folder.entryList({"*.wav"}, QDir::Files, QDir::Name)) {
+        const QString path = folder.filePath(name);
+        // Requests come at any moment of the device's buffer period.
+        std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
+        const auto called = Clock::now();
+        player.Yomiage(path);
+        while (!mmctl.firstSampleTime())
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+        starts.push_back(Ms(*mmctl.firstSampleTime() - called).count());
+
+        std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
+        const auto waited = Clock::now();
+        player.Yomiage2(path);
+        const double length = clipMilliseconds(path);
+        const double overrun = Ms(Clock::now() - waited).count() - length;
+        overruns.push_back(overrun);
+        (length < 500 ? shortOverruns : longOverruns).push_back(overrun);
+    }
+    report("Yomiage to first sample", starts);
+    report("Yomiage2 past the clip's end", overruns);
+    report("  clips under 0.5 s", shortOverruns);
+    report("  clips from 0.5 s", longOverruns);
+}

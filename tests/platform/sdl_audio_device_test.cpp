@@ -1,0 +1,100 @@
+#include "platform/sdl_audio_device.h"
+#include "support/wav.h"
+#include "support/working_folder.h"
+#include "voice/sound_player.h"
+
+#include <QFile>
+#include <chrono>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Ms = std::chrono::duration<double, std::milli>;
+
+template <typename F> double millisecondsOf(F&& action) {
+    const auto start = Clock::now();
+    action();
+    return Ms(Clock::now() - start).count();
+}
+
+class SdlAudio : public testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("SDL_AUDIODRIVER", "dummy");
+        folder_.write("sound/long.wav", toneWav(1.0));
+        folder_.write("sound/short.wav", toneWav(0.3));
+        folder_.write("sound/broken.wav", "RIFF nonsense");
+    }
+
+    WorkingFolder folder_;
+};
+
+} // namespace
+
+TEST_F(SdlAudio, Yomiage2ReturnsWhenTheClipHasBeenHeard) {
+    SdlAudioDevice mmctl;
+    ASSERT_TRUE(mmctl.hasDevice());
+    SoundPlayer player(mmctl);
+    for (const auto& [clip, seconds] :
+         {std::pair{"sound/long.wav", 1000.0}, {"sound/short.wav", 300.0}}) {
+        const double took = millisecondsOf([&] { player.Yomiage2(clip); });
+        EXPECT_GE(took, seconds) << clip;
+        EXPECT_LE(took, seconds + 100) << clip;
+    }
+}
+
+TEST_F(SdlAudio, YomiageReturnsAtOnceAndTheClipStartsPlaying) {
+    SdlAudioDevice mmctl;
+    SoundPlayer player(mmctl);
+    const double took = millisecondsOf([&] { player.Yomiage("sound/long.wav"); });
+    EXPECT_LE(took, 20);
+    const auto deadline = Clock::now() + std::chrono::seconds(1);
+    while (!mmctl.firstSampleTime() && Clock::now() < deadline) {
+    }
+    EXPECT_TRUE(mmctl.firstSampleTime());
+}
+
+TEST_F(SdlAudio, MissingBrokenOrUnnamedClipsAreSilentAndImmediate) {
+    SdlAudioDevice mmctl;
+    SoundPlayer player(mmctl);
+    for (const char* clip : {"sound/missing.wav", "sound/broken.wav", "", "nosuchfolder/01.wav"}) {
+        EXPECT_LE(millisecondsOf([&] { player.Yomiage2(clip); }), 20) << clip;
+        EXPECT_FALSE(mmctl.firstSampleTime()) << clip;
+    }
+}
+
+TEST_F(SdlAudio, AClosedDeviceStaysSilent) {
+    SdlAudioDevice mmctl;
+    mmctl.command(AudioCommand::CloseDevice);
+    EXPECT_FALSE(mmctl.hasDevice());
+    SoundPlayer player(mmctl);
+    EXPECT_LE(millisecondsOf([&] { player.Yomiage2("sound/long.wav"); }), 20);
+}
+
+// The disk driver writes what the device plays to a file, so what was heard can be counted.
+TEST_F(SdlAudio, ANewRequestCutsTheClipStillPlaying) {
+    qputenv("SDL_AUDIODRIVER", "disk");
+    const QString output = folder_.path("played.raw");
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output));
+    {
+        SdlAudioDevice mmctl;
+        ASSERT_TRUE(mmctl.hasDevice());
+        SoundPlayer player(mmctl);
+        player.Yomiage("sound/long.wav");
+        const auto deadline = Clock::now() + std::chrono::seconds(1);
+        while (!mmctl.firstSampleTime() && Clock::now() < deadline) {
+        }
+        player.Yomiage2("sound/short.wav");
+    }
+    const QByteArray played = folder_.read("played.raw");
+    ASSERT_FALSE(played.isEmpty());
+    // 16-bit mono at 48 kHz; count the samples that are not silence.
+    const auto* samples = reinterpret_cast<const qint16*>(played.constData());
+    long long sounding = 0;
+    for (qsizetype i = 0; i < played.size() / 2; ++i)
+        sounding += samples[i] != 0 ? 1 : 0;
+    const double seconds = sounding / 48000.0;
+    EXPECT_GT(seconds, 0.25); // the short clip was heard whole
+    EXPECT_LT(seconds, 0.6);  // and the long one only until it was cut
+}
