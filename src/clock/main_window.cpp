@@ -118,6 +118,8 @@ frmMain::frmMain(Platform& platform)
     buildMenus();
     Timer1 = new UiTimer(this, false, 1000);
     Timer2 = new UiTimer(this, false, 0);
+    Timer1->followSecondsOf(&platform.wallClock);
+    connect(Timer1, &UiTimer::timer, this, &frmMain::Timer1_Timer);
     new KeyPreview(this, [this](QKeyEvent* event) { return previewKey(event); });
 }
 
@@ -236,11 +238,11 @@ void frmMain::readPlayerNames() {
 }
 
 bool frmMain::previewKey(QKeyEvent* event) {
-    Form_KeyPress(characterCode(event));
+    // A key held down must not pass the turn again when the other side has moved meanwhile.
+    if (!event->isAutoRepeat())
+        Form_KeyPress(characterCode(event));
     return false;
 }
-
-void frmMain::Form_KeyPress(int) {}
 
 void frmMain::mnuVer_Click() {
     frmAbout about(this);

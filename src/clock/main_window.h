@@ -87,6 +87,8 @@ public:
     // Reads out the move count and the result of the game that ended.
     void Oshimai();
 
+    // One tick of Timer1: counts a second when the wall clock's second has changed.
+    void Timer1_Timer();
     // The window's character-key handler; KeyAscii as characterCode() counts it.
     void Form_KeyPress(int KeyAscii);
     void mnuVer_Click();
@@ -98,6 +100,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct Side;
+    Side sideToMove();
+    void chargeByoyomiSecond(Side& side);
+    void endMove(bool side1);
+
     SoundPlayer sound;
 
     bool previewKey(QKeyEvent* event);

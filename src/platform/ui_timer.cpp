@@ -1,11 +1,26 @@
 #include "platform/ui_timer.h"
 
+#include "platform/wall_clock.h"
+
+namespace {
+
+// Wakes this long after the change of second, so the wall clock reads the new second.
+constexpr int kAfterSecondMs = 1;
+
+} // namespace
+
 UiTimer::UiTimer(QObject* parent, bool enabled, int interval)
     : QObject(parent)
     , enabled_(enabled)
     , interval_(interval) {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &UiTimer::timer);
+    secondTimer_.setTimerType(Qt::PreciseTimer);
+    secondTimer_.setSingleShot(true);
+    connect(&secondTimer_, &QTimer::timeout, this, [this] {
+        armForNextSecond();
+        emit timer();
+    });
     restart();
 }
 
@@ -19,8 +34,21 @@ void UiTimer::setInterval(int milliseconds) {
     restart();
 }
 
+void UiTimer::followSecondsOf(const WallClock* clock) {
+    clock_ = clock;
+    restart();
+}
+
 void UiTimer::restart() {
     timer_.stop();
-    if (enabled_ && interval_ > 0)
-        timer_.start(interval_);
+    secondTimer_.stop();
+    if (!enabled_ || interval_ <= 0)
+        return;
+    timer_.start(interval_);
+    if (clock_)
+        armForNextSecond();
+}
+
+void UiTimer::armForNextSecond() {
+    secondTimer_.start(1000 - clock_->timeOfDay().msec() + kAfterSecondMs);
 }

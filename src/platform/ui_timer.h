@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+class WallClock;
+
 // A window timer as the clock's handlers use it: an enabled flag and an interval in
 // milliseconds, firing on the user-interface thread only while it is enabled and its
 // interval is above 0. Changing either restarts the count.
@@ -15,14 +17,20 @@ public:
     int interval() const { return interval_; }
     void setEnabled(bool enabled);
     void setInterval(int milliseconds);
+    // Also fires just after each change of the wall clock's second while enabled, so that a
+    // handler counting seconds sees the change within milliseconds, whatever the interval.
+    void followSecondsOf(const WallClock* clock);
 
 signals:
     void timer();
 
 private:
     void restart();
+    void armForNextSecond();
 
     QTimer timer_;
+    QTimer secondTimer_;
+    const WallClock* clock_ = nullptr;
     bool enabled_;
     int interval_;
 };

@@ -1,0 +1,43 @@
+#include "support/game.h"
+
+#include "platform/label.h"
+#include "platform/ui_timer.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+void putGameOnClock(frmMain& w, const GameSetup& setup) {
+    w.t1 = setup.main1;
+    w.t2 = setup.main2;
+    w.k1 = w.k1s = setup.minutes1;
+    w.k2 = w.k2s = setup.minutes2;
+    w.tbs11 = w.ts11 = setup.byoyomi1;
+    w.tbs12 = w.ts12 = setup.byoyomi2;
+    w.t11 = w.t12 = 0;
+    w.tb = w.tbs = setup.side1Sente;
+    w.tm1 = w.tm2 = false;
+    w.c1 = 0;
+    w.TT1 = ClockTime();
+    w.Jg = false;
+    w.Tr = false;
+    w.Kekka = "";
+    w.Timer1->setEnabled(true);
+}
+
+void nextSecond(frmMain& w, FakeWallClock& clock) {
+    clock.advanceMs(1000);
+    w.Timer1_Timer();
+}
+
+void pressKey(frmMain& w, Qt::Key key, bool autoRepeat) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+    const QString text = key == Qt::Key_Space    ? QStringLiteral(" ")
+                         : key == Qt::Key_Return ? QStringLiteral("\r")
+                         : key >= Qt::Key_A && key <= Qt::Key_Z
+                             ? QString(QChar(u'a' + (key - Qt::Key_A)))
+                             : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, autoRepeat);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text, autoRepeat);
+    QApplication::sendEvent(target, &release);
+}
