@@ -1,6 +1,7 @@
 #include "clock/main_window.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/process.h"
 #include "platform/sdl_audio_device.h"
 #include "platform/wall_clock.h"
 
@@ -12,7 +13,8 @@ int main(int argc, char* argv[]) {
     SystemWallClock wallClock;
     QtMessageBoxes messageBoxes;
     SdlAudioDevice mmctl;
-    Platform platform{wallClock, messageBoxes, mmctl};
+    QtProcess process;
+    Platform platform{wallClock, messageBoxes, mmctl, process};
     frmMain window(platform);
     if (!window.Form_Load())
         return EXIT_FAILURE;

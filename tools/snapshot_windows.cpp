@@ -7,8 +7,11 @@
 #include "clock/main_window.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/process.h"
 #include "platform/sdl_audio_device.h"
 #include "platform/wall_clock.h"
+#include "platform/window_geometry.h"
+#include "settings/sub_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,11 +39,18 @@ int main(int argc, char* argv[]) {
     SystemWallClock wallClock;
     QtMessageBoxes messageBoxes;
     SdlAudioDevice mmctl;
-    Platform platform{wallClock, messageBoxes, mmctl};
+    QtProcess process;
+    Platform platform{wallClock, messageBoxes, mmctl, process};
     frmMain main(platform);
     if (!main.Form_Load())
         return 1;
     frmAbout about(&main);
-    const bool ok = save(&main, folder, "frmMain") && save(&about, folder, "frmAbout");
+    bool ok = save(&main, folder, "frmMain") && save(&about, folder, "frmAbout");
+    frmSub& sub = main.settings.form();
+    for (const auto& [height, name] : {std::pair{5200, "frmSub-5200"}, {6050, "frmSub-6050"}}) {
+        setOuterHeight(&sub, height);
+        ok = ok && save(&sub, folder, name);
+        sub.hide();
+    }
     return ok ? 0 : 1;
 }

@@ -57,9 +57,9 @@ const FaceLabel kLabels[] = {
     {&frmMain::Label4, Parent::Face, {"Label4", "", {Face::MsPGothic, 20.25, false}, C, {5640, 0, 3255, 495}}},
     {&frmMain::Label3, Parent::Face, {"Label3", "(Enter Key)", kPGothic24, R, {9240, 120, 2895, 495}}},
     {&frmMain::Lblteban2, Parent::Face, {"Lblteban2", "後手", kPMincho36B, R, {12240, 0, 1695, 735}}},
-    {&frmMain::Lblna1, Parent::Face, {"Lblna1", "田中 一郎", kPMincho48B, L, {360, 720, 5655, 975}}},
+    {&frmMain::Lblna1, Parent::Face, {"Lblna1", kSampleName1, kPMincho48B, L, {360, 720, 5655, 975}}},
     {&frmMain::Lblvs, Parent::Face, {"Lblvs", "VS", kPMincho48B, L, {6600, 960, 1215, 975}}},
-    {&frmMain::Lblna2, Parent::Face, {"Lblna2", "中村 次郎", kPMincho48B, R, {8400, 720, 5535, 975}}},
+    {&frmMain::Lblna2, Parent::Face, {"Lblna2", kSampleName2, kPMincho48B, R, {8400, 720, 5535, 975}}},
     {&frmMain::Lblt1, Parent::Face, {"Lblt1", "0:15:00", kConsolas72, R, {120, 1680, 5580, 1395}}},
     {&frmMain::Lblt2, Parent::Face, {"Lblt2", "0:15:00", kConsolas72, R, {8280, 1680, 5580, 1395}}},
     {&frmMain::Lblteban3, Parent::Face, {"Lblteban3", "先手番", {Face::MsPMincho, 21.75, true}, C, {6360, 2520, 1575, 495}}},
@@ -111,6 +111,7 @@ struct MenuItem {
 
 frmMain::frmMain(Platform& platform)
     : platform(platform)
+    , settings(*this)
     , sound(platform.mmctl) {
     setWindowTitle(QStringLiteral("バンクロ７"));
     setWindowIcon(appIcon());
@@ -171,13 +172,18 @@ void frmMain::buildMenus() {
     const MenuItem help[] = {
         {&frmMain::mnuVer, "mnuVer", "バージョン情報", true, true, {}},
     };
+    // A hidden entry belongs to the window rather than the menu: it never appears, keeps its
+    // own enabled state, and its shortcut works while it is enabled.
     const auto fill = [this](QMenu* menu, const auto& items) {
         for (const MenuItem& item : items) {
-            QAction* action = item.caption ? menu->addAction(QString::fromUtf8(item.caption))
-                                           : menu->addSeparator();
+            const QString caption = QString::fromUtf8(item.caption ? item.caption : "");
+            QAction* action = !item.caption  ? menu->addSeparator()
+                              : item.visible ? menu->addAction(caption)
+                                             : new QAction(caption, this);
+            if (!item.visible)
+                addAction(action);
             action->setObjectName(QString::fromUtf8(item.name));
             action->setEnabled(item.enabled);
-            action->setVisible(item.visible);
             action->setShortcut(item.shortcut);
             this->*item.member = action;
         }
@@ -188,6 +194,8 @@ void frmMain::buildMenus() {
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     fill(mnuHelp, help);
+    connect(mnuHenkou, &QAction::triggered, this, &frmMain::mnuHenkou_Click);
+    connect(syuryou, &QAction::triggered, this, &frmMain::syuryou_Click);
     connect(mnuVer, &QAction::triggered, this, &frmMain::mnuVer_Click);
 }
 
@@ -257,10 +265,6 @@ void frmMain::cmd1_Click() {
     TesuuYomi(sound, toDecimal(Text1->text()));
     Yomiage2(clipPath("Tenite.wav"));
     Yomiage2(clipPath("S-kati.wav"));
-}
-
-void frmMain::Form_Unload() {
-    platform.mmctl.command(AudioCommand::CloseDevice);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

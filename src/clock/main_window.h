@@ -10,6 +10,7 @@
 
 #include "clock/clock_state.h"
 #include "platform/platform.h"
+#include "settings/settings_dialog.h"
 #include "voice/sound_player.h"
 
 #include <QMainWindow>
@@ -35,6 +36,8 @@ public:
     QString showPieces(bool side1Sente);
 
     Platform& platform;
+    // The settings dialog, frmSub, loaded on first use.
+    SettingsDialog settings;
 
     Label* Lblteban1 = nullptr;
     Label* Label2 = nullptr;
@@ -91,6 +94,8 @@ public:
     void Timer1_Timer();
     // The window's character-key handler; KeyAscii as characterCode() counts it.
     void Form_KeyPress(int KeyAscii);
+    void mnuHenkou_Click();
+    void syuryou_Click();
     void mnuVer_Click();
     // Says the number typed in Text1 with 手にて 先手の勝ち, to try the voice.
     void cmd1_Click();

@@ -5,12 +5,20 @@
 #include "platform/label.h"
 #include "platform/ui_timer.h"
 
+#include <QAction>
+
 namespace {
 
 constexpr int kSpace = 32;
 constexpr int kEnter = 13;
 
-QString roleToMove(bool sente) { return sente ? QStringLiteral("先手番") : QStringLiteral("後手番"); }
+bool isLetter(int KeyAscii, char upper) {
+    return KeyAscii == upper || KeyAscii == upper + 32;
+}
+
+QString roleToMove(bool sente) {
+    return sente ? QStringLiteral("先手番") : QStringLiteral("後手番");
+}
 
 } // namespace
 
@@ -21,6 +29,8 @@ void frmMain::Form_KeyPress(int KeyAscii) {
         else if (KeyAscii == kEnter && !tb)
             endMove(false);
         Lblteme->setText(QStringLiteral("%1手目").arg(c1 + 1));
+    } else if (isLetter(KeyAscii, 'S') && mnuHenkou->isEnabled()) {
+        mnuHenkou_Click();
     }
 }
 

@@ -6,4 +6,8 @@
 // default names of side 1 and side 2. Empty when the file is missing or unreadable.
 inline constexpr const char* kPlayersFile = "対局者.txt";
 
+// The names the windows show for side 1 and side 2 until a players file names them.
+inline constexpr const char* kSampleName1 = "田中 一郎";
+inline constexpr const char* kSampleName2 = "中村 次郎";
+
 QStringList readPlayersFile();

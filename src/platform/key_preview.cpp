@@ -17,8 +17,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = static_cast<QWidget*>(watched);
     // A key press is delivered to the focus widget and then propagates to its parents; only
     // its first delivery is the key the user pressed.
-    const QWidget* firstReceiver =
-        QApplication::focusWidget() ? QApplication::focusWidget() : window_;
+    const QWidget* firstReceiver = window_->focusWidget() ? window_->focusWidget() : window_;
     if (widget != firstReceiver || widget->window() != window_)
         return false;
     return handler_(static_cast<QKeyEvent*>(event));

@@ -6,9 +6,10 @@
 #include <QLabel>
 
 // A label of the designed layouts: transparent, plain text (names come from files and
-// users, never markup), one line whose letters are centred vertically in the label's box.
-// The substitute CJK faces have taller line boxes than the designed fonts, so centring the
-// ink rather than the line box keeps large captions inside their boxes.
+// users, never markup), its letters centred vertically in the label's box. The substitute
+// CJK faces have taller line boxes than the designed fonts, so the ink is centred rather
+// than the line box, and wrapped lines are set closer; and as their full-width characters
+// are wider than the designed proportional ones, a line too wide for its box is narrowed.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -19,6 +20,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList lines() const;
 };
 
 // One row of a window's label table.

@@ -2,6 +2,7 @@
 
 class AudioDevice;
 class MessageBoxes;
+class Process;
 class WallClock;
 
 // What is not deterministic reaches the windows through here, so tests can replace it.
@@ -9,4 +10,5 @@ struct Platform {
     WallClock& wallClock;
     MessageBoxes& messageBoxes;
     AudioDevice& mmctl; // the one audio device, closed when the main window unloads
+    Process& process;
 };

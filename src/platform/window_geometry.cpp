@@ -3,55 +3,65 @@
 #include "platform/twips.h"
 
 #include <QEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
-// Title bar and borders, until the window has been framed and can be measured.
-constexpr int kAssumedDecorationHeight = 31;
+// The title bar and borders the layouts were designed with. A thinner frame (or none, as
+// on a bare X server) must not show more of the client area than designed, since a height
+// is sometimes chosen to hide a row of controls; a thicker one takes its own share.
+constexpr int kDesignedDecorationHeight = 31;
 
 int decorationHeight(const QWidget* window) {
     const int measured = window->frameGeometry().height() - window->geometry().height();
-    return measured > 0 ? measured : kAssumedDecorationHeight;
+    return std::max(measured, kDesignedDecorationHeight);
 }
 
 void applyOuterHeight(QWidget* window, int twips) {
     window->setFixedHeight(px(twips) - decorationHeight(window));
 }
 
-// Applies the height again once the window is framed, when its decoration can be measured.
-class ReapplyWhenShown : public QObject {
+// Applies a window's height again once it is framed, when its decoration can be measured.
+class OuterHeight : public QObject {
+    Q_OBJECT
 public:
-    ReapplyWhenShown(QWidget* window, int twips)
+    explicit OuterHeight(QWidget* window)
         : QObject(window)
-        , twips_(twips) {
+        , window_(window) {
         window->installEventFilter(this);
     }
 
+    void set(int twips) {
+        twips_ = twips;
+        applyOuterHeight(window_, twips);
+        pending_ = !window_->isVisible();
+    }
+
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            QPointer<QWidget> window = static_cast<QWidget*>(watched);
-            const int twips = twips_;
-            QTimer::singleShot(0, window, [window, twips] { applyOuterHeight(window, twips); });
-            deleteLater();
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show && pending_) {
+            pending_ = false;
+            QTimer::singleShot(0, this, [this] { applyOuterHeight(window_, twips_); });
         }
         return false;
     }
 
 private:
-    int twips_;
+    QWidget* window_;
+    int twips_ = 0;
+    bool pending_ = false;
 };
 
 } // namespace
 
 void setOuterHeight(QWidget* window, int twips) {
-    applyOuterHeight(window, twips);
-    if (!window->isVisible())
-        new ReapplyWhenShown(window, twips);
+    auto* height = window->findChild<OuterHeight*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!height)
+        height = new OuterHeight(window);
+    height->set(twips);
 }
 
 void centreOnScreen(QWidget* window) {
@@ -62,3 +72,5 @@ void centreOnScreen(QWidget* window) {
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
 }
+
+#include "window_geometry.moc"

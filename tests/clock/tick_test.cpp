@@ -46,7 +46,8 @@ TEST_F(Tick, TheWorkedSequenceSecondBySecond) {
     EXPECT_EQ(w.Timer1->interval(), 1000);
 
     // Seconds 4 to 31: the marks of a 30-second period while a minute is left.
-    EXPECT_EQ(seconds(28), (std::vector<Clip>{quick("10b.wav"), quick("20b.wav"), quick("25b.wav")}));
+    EXPECT_EQ(seconds(28),
+              (std::vector<Clip>{quick("10b.wav"), quick("20b.wav"), quick("25b.wav")}));
     EXPECT_EQ(w.Lblt11->text(), "29");
     EXPECT_EQ(w.Timer1->interval(), 500);
 

@@ -3,6 +3,7 @@
 #include "platform/audio_device.h"
 #include "platform/message_box.h"
 #include "platform/platform.h"
+#include "platform/process.h"
 #include "platform/wall_clock.h"
 
 #include <QDateTime>
@@ -55,9 +56,17 @@ public:
     std::vector<Clip> clips() const;
 };
 
+// Records that the program asked to end, and with which status.
+class RecordingProcess final : public Process {
+public:
+    std::vector<int> ended;
+    void end(int status) override { ended.push_back(status); }
+};
+
 struct FakePlatform {
     FakeWallClock wallClock;
     ScriptedMessageBoxes messageBoxes;
     RecordingAudioDevice mmctl;
-    Platform platform{wallClock, messageBoxes, mmctl};
+    RecordingProcess process;
+    Platform platform{wallClock, messageBoxes, mmctl, process};
 };

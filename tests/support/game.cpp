@@ -29,15 +29,16 @@ void nextSecond(frmMain& w, FakeWallClock& clock) {
     w.Timer1_Timer();
 }
 
-void pressKey(frmMain& w, Qt::Key key, bool autoRepeat) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+void pressKey(QWidget& window, Qt::Key key, bool autoRepeat, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = window.focusWidget() ? window.focusWidget() : &window;
+    const char16_t letter = modifiers & Qt::ShiftModifier ? u'A' : u'a';
     const QString text = key == Qt::Key_Space    ? QStringLiteral(" ")
                          : key == Qt::Key_Return ? QStringLiteral("\r")
                          : key >= Qt::Key_A && key <= Qt::Key_Z
-                             ? QString(QChar(u'a' + (key - Qt::Key_A)))
+                             ? QString(QChar(letter + (key - Qt::Key_A)))
                              : QString();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, autoRepeat);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text, autoRepeat);
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text, autoRepeat);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text, autoRepeat);
     QApplication::sendEvent(target, &release);
 }

@@ -23,4 +23,5 @@ void putGameOnClock(frmMain& w, const GameSetup& setup);
 void nextSecond(frmMain& w, FakeWallClock& clock);
 
 // Presses a key as a player does, on whatever has the focus in the window.
-void pressKey(frmMain& w, Qt::Key key, bool autoRepeat = false);
+void pressKey(QWidget& window, Qt::Key key, bool autoRepeat = false,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -1,0 +1,7 @@
+#include "platform/process.h"
+
+#include <QCoreApplication>
+
+void QtProcess::end(int status) {
+    QCoreApplication::exit(status);
+}

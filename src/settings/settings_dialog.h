@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+class frmMain;
+class frmSub;
+
+// The settings dialog as the other windows use it: loaded on first use, shown modally,
+// hidden and kept with every field when a game starts, unloaded by F1 or its close box so
+// that the next use starts afresh. Fg, the dialog's public variable, keeps its value for the
+// whole run, also while the dialog is unloaded.
+class SettingsDialog {
+public:
+    explicit SettingsDialog(frmMain& main);
+    ~SettingsDialog();
+
+    // True when the toss was started by side 1's button, false by side 2's.
+    bool Fg = false;
+
+    // The dialog, loaded first if it is not.
+    frmSub& form();
+    bool isLoaded() const { return form_ != nullptr; }
+    // Shows the dialog modally, first setting its outer height when one is given.
+    void showModal(std::optional<int> outerHeightTwips);
+
+private:
+    frmMain& main_;
+    std::unique_ptr<frmSub> form_;
+};
