@@ -6,11 +6,14 @@
 #include "about/about_window.h"
 #include "clock/main_window.h"
 #include "platform/fonts.h"
+#include "platform/label.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/sdl_audio_device.h"
 #include "platform/wall_clock.h"
 #include "platform/window_geometry.h"
+#include "play/pause_window.h"
+#include "result/result_window.h"
 #include "settings/sub_window.h"
 
 #include <QApplication>
@@ -52,5 +55,12 @@ int main(int argc, char* argv[]) {
         ok = ok && save(&sub, folder, name);
         sub.hide();
     }
+    sub.cmdOK_Click(); // a game with the dialog's defaults, to fill the game windows
+    main.c1 = 97;
+    main.Tkekka = QStringLiteral("先手 ") + main.Lblna1->text() + QStringLiteral("の勝ち(投了)");
+    frmTyuudan& pause = main.pauseWindow.get();
+    pause.fill();
+    frmFin fin(main);
+    ok = ok && save(&pause, folder, "frmTyuudan") && save(&fin, folder, "frmFin");
     return ok ? 0 : 1;
 }

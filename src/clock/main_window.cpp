@@ -12,6 +12,7 @@
 #include "platform/number_text.h"
 #include "platform/ui_timer.h"
 #include "platform/window_geometry.h"
+#include "play/pause_window.h"
 #include "voice/move_count_reader.h"
 
 #include <QKeyEvent>
@@ -112,6 +113,7 @@ struct MenuItem {
 frmMain::frmMain(Platform& platform)
     : platform(platform)
     , settings(*this)
+    , pauseWindow([this] { return std::make_unique<frmTyuudan>(*this); })
     , sound(platform.mmctl) {
     setWindowTitle(QStringLiteral("バンクロ７"));
     setWindowIcon(appIcon());
@@ -121,8 +123,11 @@ frmMain::frmMain(Platform& platform)
     Timer2 = new UiTimer(this, false, 0);
     Timer1->followSecondsOf(&platform.wallClock);
     connect(Timer1, &UiTimer::timer, this, &frmMain::Timer1_Timer);
+    connect(Timer2, &UiTimer::timer, this, &frmMain::Timer2_Timer);
     new KeyPreview(this, [this](QKeyEvent* event) { return previewKey(event); });
 }
+
+frmMain::~frmMain() = default;
 
 void frmMain::buildFace() {
     face = new DrawnBackground(this, kLines, kFrames);
@@ -195,6 +200,9 @@ void frmMain::buildMenus() {
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     fill(mnuHelp, help);
     connect(mnuHenkou, &QAction::triggered, this, &frmMain::mnuHenkou_Click);
+    connect(mnuKaisi, &QAction::triggered, this, &frmMain::mnuKaisi_Click);
+    connect(mnuTouryou, &QAction::triggered, this, &frmMain::mnuTouryou_Click);
+    connect(mnuSenniti, &QAction::triggered, this, &frmMain::mnuSenniti_Click);
     connect(syuryou, &QAction::triggered, this, &frmMain::syuryou_Click);
     connect(mnuVer, &QAction::triggered, this, &frmMain::mnuVer_Click);
 }

@@ -10,6 +10,7 @@
 
 #include "clock/clock_state.h"
 #include "platform/platform.h"
+#include "platform/reusable_dialog.h"
 #include "settings/settings_dialog.h"
 #include "voice/sound_player.h"
 
@@ -23,11 +24,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class UiTimer;
+class frmTyuudan;
 
 class frmMain : public QMainWindow, public ClockState {
     Q_OBJECT
 public:
     explicit frmMain(Platform& platform);
+    ~frmMain() override;
 
     // Start-up; false when a piece picture could not be loaded, after telling the user.
     bool Form_Load();
@@ -38,6 +41,8 @@ public:
     Platform& platform;
     // The settings dialog, frmSub, loaded on first use.
     SettingsDialog settings;
+    // The pause window, loaded on first use and kept until its close box unloads it.
+    LoadedOnUse<frmTyuudan> pauseWindow;
 
     Label* Lblteban1 = nullptr;
     Label* Label2 = nullptr;
@@ -89,12 +94,19 @@ public:
     void Yomiage2(const QString& clip) { sound.Yomiage2(clip); }
     // Reads out the move count and the result of the game that ended.
     void Oshimai();
+    // Ends the game with the result in Kekka: announced, shown, and offered for recording.
+    void owari();
 
     // One tick of Timer1: counts a second when the wall clock's second has changed.
     void Timer1_Timer();
+    // Three seconds after a time-out: confirm the loss on time, or give ten seconds back.
+    void Timer2_Timer();
     // The window's character-key handler; KeyAscii as characterCode() counts it.
     void Form_KeyPress(int KeyAscii);
     void mnuHenkou_Click();
+    void mnuKaisi_Click();
+    void mnuTouryou_Click();
+    void mnuSenniti_Click();
     void syuryou_Click();
     void mnuVer_Click();
     // Says the number typed in Text1 with 手にて 先手の勝ち, to try the voice.

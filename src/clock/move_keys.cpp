@@ -32,6 +32,8 @@ void frmMain::Form_KeyPress(int KeyAscii) {
     } else if (isLetter(KeyAscii, 'S') && mnuHenkou->isEnabled()) {
         mnuHenkou_Click();
     }
+    if (isLetter(KeyAscii, 'P') && mnuKaisi->isEnabled())
+        mnuKaisi_Click();
 }
 
 void frmMain::endMove(bool side1) {

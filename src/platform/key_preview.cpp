@@ -1,6 +1,5 @@
 #include "platform/key_preview.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -8,7 +7,12 @@ KeyPreview::KeyPreview(QWidget* window, Handler handler)
     : QObject(window)
     , window_(window)
     , handler_(std::move(handler)) {
-    qApp->installEventFilter(this);
+    // Filters on the window's own widgets rather than on the application: an application
+    // filter installed while a key is being handled (a window opened by that key) would
+    // make the application hand the same key to this filter a second time.
+    window->installEventFilter(this);
+    for (QWidget* child : window->findChildren<QWidget*>())
+        child->installEventFilter(this);
 }
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
@@ -18,7 +22,7 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     // A key press is delivered to the focus widget and then propagates to its parents; only
     // its first delivery is the key the user pressed.
     const QWidget* firstReceiver = window_->focusWidget() ? window_->focusWidget() : window_;
-    if (widget != firstReceiver || widget->window() != window_)
+    if (widget != firstReceiver)
         return false;
     return handler_(static_cast<QKeyEvent*>(event));
 }

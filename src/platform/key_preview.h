@@ -7,7 +7,7 @@ class QKeyEvent;
 class QWidget;
 
 // Shows a window every key pressed in it before the focused control sees it. The handler
-// returns true to swallow the key.
+// returns true to swallow the key. Made once the window's controls exist.
 class KeyPreview : public QObject {
     Q_OBJECT
 public:

@@ -1,25 +1,31 @@
 #include "settings/settings_dialog.h"
 
-#include "clock/main_window.h"
 #include "platform/window_geometry.h"
 #include "settings/sub_window.h"
 
+#include <QRadioButton>
+
 SettingsDialog::SettingsDialog(frmMain& main)
-    : main_(main) {}
+    : form_([&main, this] { return std::make_unique<frmSub>(main, *this); }) {}
 
 SettingsDialog::~SettingsDialog() = default;
 
 frmSub& SettingsDialog::form() {
-    if (!form_)
-        form_ = std::make_unique<frmSub>(main_, *this);
-    return *form_;
+    return form_.get();
 }
 
 void SettingsDialog::showModal(std::optional<int> outerHeightTwips) {
-    frmSub& dialog = form();
     if (outerHeightTwips)
-        setOuterHeight(&dialog, *outerHeightTwips);
-    dialog.exec();
-    if (form_ && form_->unloadRequested())
-        form_.reset(); // F1 or the close box: the next use starts afresh
+        setOuterHeight(&form(), *outerHeightTwips);
+    form_.showModal();
+}
+
+bool SettingsDialog::side1Sente() {
+    return form().optTb1->isChecked();
+}
+
+void SettingsDialog::reverseColours() {
+    const bool side1Sente = this->side1Sente();
+    form().optTb1->setChecked(!side1Sente);
+    form().optTb2->setChecked(side1Sente);
 }

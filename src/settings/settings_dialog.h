@@ -1,6 +1,7 @@
 #pragma once
 
-#include <memory>
+#include "platform/reusable_dialog.h"
+
 #include <optional>
 
 class frmMain;
@@ -20,11 +21,15 @@ public:
 
     // The dialog, loaded first if it is not.
     frmSub& form();
-    bool isLoaded() const { return form_ != nullptr; }
+    bool isLoaded() const { return form_.isLoaded(); }
     // Shows the dialog modally, first setting its outer height when one is given.
     void showModal(std::optional<int> outerHeightTwips);
 
+    // Whether side 1 plays sente: the dialog's optTb1.
+    bool side1Sente();
+    // Swaps who plays sente, for a replay.
+    void reverseColours();
+
 private:
-    frmMain& main_;
-    std::unique_ptr<frmSub> form_;
+    LoadedOnUse<frmSub> form_;
 };

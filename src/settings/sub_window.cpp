@@ -8,11 +8,11 @@
 #include "platform/message_box.h"
 #include "platform/number_text.h"
 #include "platform/ui_timer.h"
+#include "result/result_codes.h"
 #include "settings/settings_dialog.h"
 #include "voice/sound_player.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -108,8 +108,8 @@ std::optional<int> selectedSeconds(const std::array<QRadioButton*, 3>& options) 
 } // namespace
 
 frmSub::frmSub(frmMain& main, SettingsDialog& module)
-    : QDialog(&main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint)
+    : ReusableDialog(&main, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                Qt::MSWindowsFixedSizeDialogHint)
     , main_(main)
     , module_(module) {
     setWindowTitle(QStringLiteral("対局設定"));
@@ -207,6 +207,7 @@ void frmSub::buildButtons() {
         this->*row.member = button;
     }
     connect(cmdOK, &QPushButton::clicked, this, &frmSub::cmdOK_Click);
+    connect(cmdHikiwake, &QPushButton::clicked, this, &frmSub::cmdHikiwake_Click);
 }
 
 void frmSub::setTabOrder(const std::vector<std::pair<int, QWidget*>>& order) {
@@ -314,12 +315,9 @@ bool frmSub::startGame() {
     return true;
 }
 
-void frmSub::unload() {
-    unloadRequested_ = true;
-    close();
-}
-
-void frmSub::closeEvent(QCloseEvent* event) {
-    unloadRequested_ = true;
-    QDialog::closeEvent(event);
+// Settles the interrupted game as a draw instead of replaying it.
+void frmSub::cmdHikiwake_Click() {
+    main_.Kekka = kDraw;
+    hide();
+    main_.owari();
 }

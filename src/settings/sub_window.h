@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/reusable_dialog.h"
+
 #include <array>
 
 class Label;
@@ -14,13 +15,10 @@ class frmMain;
 
 // frmSub, "対局設定": the names, times, consideration minutes, byoyomi lengths and first
 // player of the next game, and the start button that puts them on the clock.
-class frmSub : public QDialog {
+class frmSub : public ReusableDialog {
     Q_OBJECT
 public:
     frmSub(frmMain& main, SettingsDialog& module);
-
-    // Set when F1 or the close box asked for the dialog to be unloaded.
-    bool unloadRequested() const { return unloadRequested_; }
 
     QComboBox* cboT1 = nullptr;
     QComboBox* cboT2 = nullptr;
@@ -44,9 +42,7 @@ public:
     QPushButton* cmdHikiwake = nullptr;
 
     void cmdOK_Click();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    void cmdHikiwake_Click();
 
 private:
     void buildLayout();
@@ -56,9 +52,7 @@ private:
     void setTabOrder(const std::vector<std::pair<int, QWidget*>>& order);
     void Form_Load();
     bool startGame();
-    void unload();
 
     frmMain& main_;
     SettingsDialog& module_;
-    bool unloadRequested_ = false;
 };

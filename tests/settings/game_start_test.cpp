@@ -29,9 +29,8 @@ protected:
 
     // Opens the settings from the menu, lets fill change the fields, clicks 対局開始.
     void startThroughTheDialog(const std::function<void(frmSub&)>& fill) {
-        onNextModal([fill](QWidget* dialog) {
-            auto* sub = qobject_cast<frmSub*>(dialog);
-            ASSERT_TRUE(sub);
+        onModal<frmSub>([fill](frmSub& dialog) {
+            frmSub* sub = &dialog;
             fill(*sub);
             QTest::mouseClick(sub->cmdOK, Qt::LeftButton);
             if (sub->isVisible())
@@ -189,8 +188,8 @@ TEST_F(GameStart, ANewGameResetsTheLastOnesResultAndTheDialogKeepsItsValues) {
     m.TT1 = ClockTime::fromHms(1, 2, 3);
     m.mnuHenkou->setEnabled(true);
     m.Lblteban3->setText("後手番");
-    onNextModal([](QWidget* dialog) {
-        auto* sub = qobject_cast<frmSub*>(dialog);
+    onModal<frmSub>([](frmSub& dialog) {
+        frmSub* sub = &dialog;
         EXPECT_EQ(sub->txtT11->text(), "1");
         EXPECT_TRUE(sub->optI2[2]->isChecked());
         QTest::mouseClick(sub->cmdOK, Qt::LeftButton);

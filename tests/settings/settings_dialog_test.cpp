@@ -119,9 +119,8 @@ TEST_F(SettingsDialogTest, HasTheDesignedInitialContents) {
 TEST_F(SettingsDialogTest, F1DiscardsTheEntriesAndTheNextOpeningStartsAfresh) {
     frmMain& m = load();
     m.show();
-    onNextModal([](QWidget* dialog) {
-        auto* sub = qobject_cast<frmSub*>(dialog);
-        ASSERT_TRUE(sub);
+    onModal<frmSub>([](frmSub& dialog) {
+        frmSub* sub = &dialog;
         sub->txtT12->setText("30");
         sub->optTb2->setChecked(true);
         sub->cboT1->setEditText("誰か");
@@ -129,8 +128,8 @@ TEST_F(SettingsDialogTest, F1DiscardsTheEntriesAndTheNextOpeningStartsAfresh) {
     });
     m.mnuHenkou->trigger();
     EXPECT_FALSE(m.settings.isLoaded());
-    onNextModal([](QWidget* dialog) {
-        auto* sub = qobject_cast<frmSub*>(dialog);
+    onModal<frmSub>([](frmSub& dialog) {
+        frmSub* sub = &dialog;
         EXPECT_EQ(sub->txtT12->text(), "15");
         EXPECT_TRUE(sub->optTb1->isChecked());
         EXPECT_EQ(sub->cboT1->currentText(), "田中 一郎");
@@ -144,8 +143,8 @@ TEST_F(SettingsDialogTest, F1DiscardsTheEntriesAndTheNextOpeningStartsAfresh) {
 TEST_F(SettingsDialogTest, EnterAndEscNeitherStartAGameNorCloseTheDialog) {
     frmMain& m = load();
     m.show();
-    onNextModal([](QWidget* dialog) {
-        auto* sub = qobject_cast<frmSub*>(dialog);
+    onModal<frmSub>([](frmSub& dialog) {
+        frmSub* sub = &dialog;
         sub->cmdOK->setFocus();
         pressKey(*sub, Qt::Key_Return);
         pressKey(*sub, Qt::Key_Escape);
@@ -160,8 +159,8 @@ TEST_F(SettingsDialogTest, TheSettingsCommandHidesTheDrawButtonAndTheFullHeightS
     frmMain& m = load();
     m.show();
     for (const auto& [height, drawButtonInView] : {std::pair{5200, false}, {6050, true}}) {
-        onNextModal([drawButtonInView](QWidget* dialog) {
-            auto* sub = qobject_cast<frmSub*>(dialog);
+        onModal<frmSub>([drawButtonInView](frmSub& dialog) {
+            frmSub* sub = &dialog;
             const bool inView = sub->rect().contains(sub->cmdHikiwake->geometry());
             EXPECT_EQ(inView, drawButtonInView) << sub->height();
             EXPECT_TRUE(sub->rect().contains(sub->cmdOK->geometry()));
@@ -179,9 +178,9 @@ TEST_F(SettingsDialogTest, TheSKeyOpensTheSettingsOnlyWhileIdle) {
     m.show();
     for (Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
         bool opened = false;
-        onNextModal([&opened](QWidget* dialog) {
-            opened = qobject_cast<frmSub*>(dialog) != nullptr;
-            dialog->hide();
+        onModal<frmSub>([&opened](frmSub& dialog) {
+            opened = true;
+            dialog.hide();
         });
         pressKey(m, Qt::Key_S, false, modifiers); // "s" and "S"
         EXPECT_TRUE(opened);

@@ -2,6 +2,7 @@
 
 #include "platform/label.h"
 #include "platform/ui_timer.h"
+#include "settings/sub_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -41,4 +42,8 @@ void pressKey(QWidget& window, Qt::Key key, bool autoRepeat, Qt::KeyboardModifie
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text, autoRepeat);
     QApplication::sendEvent(target, &release);
+}
+
+void startGame(frmMain& w) {
+    w.settings.form().cmdOK_Click();
 }

@@ -25,3 +25,6 @@ void nextSecond(frmMain& w, FakeWallClock& clock);
 // Presses a key as a player does, on whatever has the focus in the window.
 void pressKey(QWidget& window, Qt::Key key, bool autoRepeat = false,
               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Starts a game through the settings dialog's start button, with whatever its fields hold.
+void startGame(frmMain& w);

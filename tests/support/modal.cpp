@@ -1,23 +1,37 @@
 #include "support/modal.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <vector>
 
-void onNextModal(std::function<void(QWidget*)> action) {
+namespace {
+
+std::vector<QPointer<QTimer>> waiting;
+
+} // namespace
+
+void onNextModal(std::function<bool(QWidget*)> matches, std::function<void(QWidget*)> action) {
     auto* poll = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, action] {
+    waiting.emplace_back(poll);
+    QObject::connect(poll, &QTimer::timeout, [poll, matches, action] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && ++*tries < 300)
+        if (!modal || !matches(modal) || !modal->isVisible())
             return;
         poll->stop();
         poll->deleteLater();
-        if (!modal) {
-            ADD_FAILURE() << "no modal window showed";
-            return;
-        }
         action(modal);
     });
-    poll->start(10);
+    poll->start(5);
+}
+
+void dropWaitingModalActions() {
+    for (const QPointer<QTimer>& poll : waiting) {
+        if (poll && poll->isActive()) {
+            ADD_FAILURE() << "a modal window the test waited for never showed";
+            delete poll.data();
+        }
+    }
+    waiting.clear();
 }

@@ -1,4 +1,5 @@
 #include "platform/fonts.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@ namespace {
 // No window may outlive the test that made it.
 class NoLeakedWindows : public testing::EmptyTestEventListener {
     void OnTestEnd(const testing::TestInfo&) override {
+        dropWaitingModalActions();
         QApplication::processEvents();
         EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty())
             << QApplication::topLevelWidgets().size() << " top-level widgets left open";
