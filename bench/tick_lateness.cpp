@@ -10,6 +10,7 @@
 #include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/random_source.h"
 #include "platform/ui_timer.h"
 #include "platform/wall_clock.h"
 
@@ -80,7 +81,8 @@ int main(int argc, char* argv[]) {
     QtMessageBoxes boxes;
     SilentDevice device;
     QtProcess process;
-    Platform platform{clock, boxes, device, process};
+    ClockSeededRandom random;
+    Platform platform{clock, boxes, device, process, random};
     frmMain w(platform);
     if (!w.Form_Load())
         return 1;

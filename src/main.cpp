@@ -2,6 +2,7 @@
 #include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/random_source.h"
 #include "platform/sdl_audio_device.h"
 #include "platform/wall_clock.h"
 
@@ -14,7 +15,8 @@ int main(int argc, char* argv[]) {
     QtMessageBoxes messageBoxes;
     SdlAudioDevice mmctl;
     QtProcess process;
-    Platform platform{wallClock, messageBoxes, mmctl, process};
+    ClockSeededRandom random;
+    Platform platform{wallClock, messageBoxes, mmctl, process, random};
     frmMain window(platform);
     if (!window.Form_Load())
         return EXIT_FAILURE;

@@ -5,11 +5,14 @@
 
 #include "about/about_window.h"
 #include "clock/main_window.h"
+#include "furigoma/furigoma_window.h"
 #include "platform/fonts.h"
 #include "platform/label.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/random_source.h"
 #include "platform/sdl_audio_device.h"
+#include "platform/ui_timer.h"
 #include "platform/wall_clock.h"
 #include "platform/window_geometry.h"
 #include "play/pause_window.h"
@@ -43,7 +46,8 @@ int main(int argc, char* argv[]) {
     QtMessageBoxes messageBoxes;
     SdlAudioDevice mmctl;
     QtProcess process;
-    Platform platform{wallClock, messageBoxes, mmctl, process};
+    ClockSeededRandom random;
+    Platform platform{wallClock, messageBoxes, mmctl, process, random};
     frmMain main(platform);
     if (!main.Form_Load())
         return 1;
@@ -62,5 +66,15 @@ int main(int argc, char* argv[]) {
     pause.fill();
     frmFin fin(main);
     ok = ok && save(&pause, folder, "frmTyuudan") && save(&fin, folder, "frmFin");
+
+    // The piece toss at a few steps of its animation, driven step by step.
+    frmFurigoma toss(main);
+    toss.tmrAni->setEnabled(false);
+    int step = 0;
+    for (const int shot : {0, 1, 2, 3, 30, 66, 74, 91}) {
+        for (; step < shot && !toss.tmrStop->enabled(); ++step)
+            toss.tmrAni_Timer();
+        ok = ok && save(&toss, folder, qPrintable(QStringLiteral("frmFurigoma-%1").arg(shot)));
+    }
     return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 class AudioDevice;
 class MessageBoxes;
 class Process;
+class RandomSource;
 class WallClock;
 
 // What is not deterministic reaches the windows through here, so tests can replace it.
@@ -11,4 +12,5 @@ struct Platform {
     MessageBoxes& messageBoxes;
     AudioDevice& mmctl; // the one audio device, closed when the main window unloads
     Process& process;
+    RandomSource& random;
 };

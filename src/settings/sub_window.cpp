@@ -2,6 +2,7 @@
 
 #include "clock/main_window.h"
 #include "clock/players_file.h"
+#include "furigoma/furigoma_window.h"
 #include "platform/app_info.h"
 #include "platform/key_preview.h"
 #include "platform/label.h"
@@ -208,6 +209,8 @@ void frmSub::buildButtons() {
     }
     connect(cmdOK, &QPushButton::clicked, this, &frmSub::cmdOK_Click);
     connect(cmdHikiwake, &QPushButton::clicked, this, &frmSub::cmdHikiwake_Click);
+    connect(cmdFg1, &QPushButton::clicked, this, [this] { cmdFg_Click(true); });
+    connect(cmdFg2, &QPushButton::clicked, this, [this] { cmdFg_Click(false); });
 }
 
 void frmSub::setTabOrder(const std::vector<std::pair<int, QWidget*>>& order) {
@@ -320,4 +323,10 @@ void frmSub::cmdHikiwake_Click() {
     main_.Kekka = kDraw;
     hide();
     main_.owari();
+}
+
+void frmSub::cmdFg_Click(bool side1) {
+    module_.Fg = side1;
+    frmFurigoma toss(main_);
+    toss.exec();
 }

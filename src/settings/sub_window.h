@@ -43,6 +43,8 @@ public:
 
     void cmdOK_Click();
     void cmdHikiwake_Click();
+    // The piece toss, by side 1 (cmdFg1) or side 2 (cmdFg2).
+    void cmdFg_Click(bool side1);
 
 private:
     void buildLayout();

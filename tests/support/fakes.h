@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/platform.h"
 #include "platform/process.h"
+#include "platform/random_source.h"
 #include "platform/wall_clock.h"
 
 #include <QDateTime>
@@ -63,10 +64,27 @@ public:
     void end(int status) override { ended.push_back(status); }
 };
 
+// Gives the numbers it is told, in turn (0 when out of them), and counts the seedings.
+class ScriptedRandom final : public RandomSource {
+public:
+    std::deque<double> numbers;
+    int seedings = 0;
+
+    void seedFromClock() override { ++seedings; }
+    double next() override {
+        if (numbers.empty())
+            return 0;
+        const double n = numbers.front();
+        numbers.pop_front();
+        return n;
+    }
+};
+
 struct FakePlatform {
     FakeWallClock wallClock;
     ScriptedMessageBoxes messageBoxes;
     RecordingAudioDevice mmctl;
     RecordingProcess process;
-    Platform platform{wallClock, messageBoxes, mmctl, process};
+    ScriptedRandom random;
+    Platform platform{wallClock, messageBoxes, mmctl, process, random};
 };
