@@ -1,0 +1,339 @@
+#!/usr/bin/env bash
+# The clock as a user meets it: the built program started in a fresh working folder on its
+# own X server, driven only by key presses and mouse clicks (xdotool), its windows found by
+# their titles, its audio written by SDL's disk driver so that the sound really flows.
+#
+#   journeys.sh <shogi-clock> <e2e-x11 helper> <screenshot folder>
+set -euo pipefail
+
+app=$(realpath "$1")
+x11=$(realpath "$2")
+shots=$3
+data=$(cd "$(dirname "$0")/../../data" && pwd)
+rm -rf "$shots"
+mkdir -p "$shots"
+work=$(mktemp -d)
+app_pid=
+xvfb_pid=
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  for wid in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+    "$x11" shot "$wid" "$shots/failure-$wid.png" 2>/dev/null || true
+  done
+  exit 1
+}
+
+start_x() {
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+  done
+  fail "no X server"
+}
+
+# A fresh working folder with the bundled pictures, clips and players.
+start_app() {
+  folder=$work/$1
+  mkdir -p "$folder"
+  cp -r "$data/bmp" "$data/sound" "$data/対局者.txt" "$folder/"
+  (cd "$folder" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$folder/audio.raw" \
+    QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0 \
+    exec "$app" >"$folder/app.log" 2>&1) &
+  app_pid=$!
+  main=$(wait_window "バンクロ７")
+}
+
+# The id of the visible window with this exact title, once it shows.
+wait_window() {
+  local title=$1 limit=${2:-15}
+  for _ in $(seq $((limit * 10))); do
+    local wid
+    wid=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | tail -n 1 || true)
+    [ -n "$wid" ] && { echo "$wid"; return 0; }
+    sleep 0.1
+  done
+  fail "window \"$title\" did not show within $limit s"
+}
+
+wait_gone() {
+  local wid=$1 limit=${2:-15}
+  for _ in $(seq $((limit * 10))); do
+    xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$wid" || return 0
+    sleep 0.1
+  done
+  fail "window $wid did not close within $limit s"
+}
+
+shot() { "$x11" shot "$1" "$shots/$2.png" || fail "no screenshot of $2"; }
+
+keys() {
+  local wid=$1
+  shift
+  xdotool windowfocus --sync "$wid"
+  xdotool key --delay 80 "$@"
+}
+
+# Clicks the middle of a control laid out at left, top, width, height in twips.
+click() {
+  local wid=$1 left=$2 top=$3 width=$4 height=$5
+  local x=$(((left + 7) / 15 + ((left + width + 7) / 15 - (left + 7) / 15) / 2))
+  local y=$(((top + 7) / 15 + ((top + height + 7) / 15 - (top + 7) / 15) / 2))
+  xdotool windowfocus --sync "$wid"
+  xdotool mousemove --window "$wid" "$x" "$y" click 1
+  sleep 0.2
+}
+
+# Replaces the text of a field with what a person types.
+type_into() {
+  local wid=$1 text=$6
+  click "$@"
+  xdotool key ctrl+a BackSpace
+  xdotool type --delay 50 "$text"
+}
+
+wait_exit() {
+  local limit=$1
+  for _ in $(seq $((limit * 10))); do
+    kill -0 "$app_pid" 2>/dev/null || { wait "$app_pid"; return $?; }
+    sleep 0.1
+  done
+  fail "the program did not end within $limit s"
+}
+
+# The clips the program played reached the device: the disk output is not all silence.
+expect_sound() {
+  local sounding
+  sounding=$(tr -d '\000' <"$folder/audio.raw" | wc -c)
+  [ "$sounding" -gt 10000 ] || fail "the audio output of $1 is silent ($sounding bytes)"
+}
+
+# Compares the result file with the blocks expected, where the total time shows as T and a
+# main time that ran in real seconds from 15 minutes as 0:1m:ss.
+expect_file() {
+  local expected=$1
+  local actual
+  actual=$(iconv -f CP932 -t UTF-8 <"$folder/対局結果.txt" | tr -d '\r' |
+    sed -e 's/TOTAL時間 [0-9:]*/TOTAL時間 T/' -e 's/ 0:1[45]:[0-9][0-9](/ 0:1m:ss(/')
+  [ "$actual" = "$(printf '%s' "$expected")" ] || fail "result file differs:
+--- expected
+$expected
+--- actual
+$actual"
+  # Code page 932 with CR LF: the bytes convert back to exactly the same file.
+  iconv -f CP932 -t UTF-8 <"$folder/対局結果.txt" | iconv -f UTF-8 -t CP932 |
+    cmp -s - "$folder/対局結果.txt" || fail "the result file is not code page 932"
+  [ "$(tr -cd '\n' <"$folder/対局結果.txt" | wc -c)" = "$(tr -cd '\r' <"$folder/対局結果.txt" | wc -c)" ] ||
+    fail "the result file's lines do not all end in CR LF"
+}
+
+# Layout of the settings dialog and the pause and result windows, in twips.
+SETTINGS_MINUTES1=(1320 1200 375 375)
+SETTINGS_MINUTES2=(5400 1200 375 375)
+SETTINGS_MINUTES_K1=(1320 1800 495 375)
+SETTINGS_MINUTES_K2=(5520 1800 495 375)
+SETTINGS_TEN_SECONDS1=(360 2760 255 375)
+SETTINGS_TEN_SECONDS2=(4200 2760 255 375)
+SETTINGS_TOSS1=(360 3840 1335 735)
+SETTINGS_START=(2280 3840 1935 735)
+PAUSE_RESIGN=(240 2760 1095 615)
+PAUSE_REPLAY=(240 3600 1095 615)
+PAUSE_SENTE_LOSES=(240 4440 1095 615)
+PAUSE_DRAW=(240 6120 1095 615)
+RESULT_OK=(1560 2760 1455 495)
+# The short date form of the C locale the program runs in here.
+TODAY=$(LC_ALL=C date "+%-d %b %Y")
+
+record_result() {
+  local message fin
+  message=$(wait_window "終了" 20)
+  shot "$message" "${1}-message"
+  keys "$message" Return
+  fin=$(wait_window "結果出力")
+  shot "$fin" "${1}-frmFin"
+  click "$fin" "${RESULT_OK[@]}"
+  wait_gone "$fin"
+}
+
+journey_time_out() {
+  echo "journey 1: a loss on time, once given ten seconds back"
+  start_app time-out
+  shot "$main" frmMain-start
+  keys "$main" s
+  local settings
+  settings=$(wait_window "対局設定")
+  for field in SETTINGS_MINUTES1 SETTINGS_MINUTES2 SETTINGS_MINUTES_K1 SETTINGS_MINUTES_K2; do
+    local -n rect=$field
+    type_into "$settings" "${rect[@]}" 0
+  done
+  click "$settings" "${SETTINGS_TEN_SECONDS1[@]}"
+  click "$settings" "${SETTINGS_TEN_SECONDS2[@]}"
+  shot "$settings" frmSub
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  for key in space Return space Return; do
+    sleep 1
+    keys "$main" "$key"
+  done
+  shot "$main" frmMain-running
+  local ask
+  ask=$(wait_window "終了" 20)
+  shot "$ask" time-out-question
+  keys "$ask" Escape # Cancel: ten seconds back
+  local back
+  back=$(wait_window "戻します")
+  keys "$back" Return
+  ask=$(wait_window "終了" 20)
+  keys "$ask" Tab space # OK, the button beside the default Cancel
+  record_result time-out
+  expect_file "対局日$TODAY
+山田 太郎(先手)VS佐藤 花子(後手)
+4手にて後手 佐藤 花子の勝ち(時間切れ)
+残り時間　山田 太郎 0:00:00(+0)
+残り時間　佐藤 花子 0:00:00(+0)
+TOTAL時間 T
+----------------------------------"
+  expect_sound "journey 1"
+  keys "$main" F4 # no game: nothing
+  "$x11" close "$main"
+  wait_exit 10 || fail "journey 1: the close box ended the program with status $?"
+}
+
+# One game with the defaults, ended from the pause window by the button given.
+game_ended_in_pause_window() {
+  local button=$1 name=$2 moves=$3
+  keys "$main" s
+  local settings pause
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  for ((i = 0; i < moves; i++)); do
+    keys "$main" "$([ $((i % 2)) = 0 ] && echo space || echo Return)"
+  done
+  keys "$main" p
+  pause=$(wait_window "対局中断ﾒﾆｭｰ")
+  shot "$pause" "frmTyuudan-$name"
+  local -n rect=$button
+  click "$pause" "${rect[@]}"
+  record_result "$name"
+}
+
+journey_pause_window() {
+  echo "journey 2: games ended from the pause window, and a replay"
+  start_app pause-window
+  game_ended_in_pause_window PAUSE_RESIGN resign 3
+  game_ended_in_pause_window PAUSE_SENTE_LOSES sente-loses 2
+  game_ended_in_pause_window PAUSE_DRAW draw 1
+  # A replay: the settings come back with the colours reversed and its draw button in view.
+  keys "$main" s
+  local settings pause
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  keys "$main" p
+  pause=$(wait_window "対局中断ﾒﾆｭｰ")
+  click "$pause" "${PAUSE_REPLAY[@]}"
+  settings=$(wait_window "対局設定")
+  shot "$settings" frmSub-replay
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  shot "$main" frmMain-replay
+  keys "$main" Return p # side 2 plays sente now and moves first
+  pause=$(wait_window "対局中断ﾒﾆｭｰ")
+  click "$pause" "${PAUSE_SENTE_LOSES[@]}"
+  record_result replay
+  expect_file "対局日$TODAY
+山田 太郎(先手)VS佐藤 花子(後手)
+3手にて先手 山田 太郎の勝ち(投了)
+残り時間　山田 太郎 0:1m:ss(+10)
+残り時間　佐藤 花子 0:1m:ss(+10)
+TOTAL時間 T
+----------------------------------
+対局日$TODAY
+山田 太郎(先手)VS佐藤 花子(後手)
+2手にて後手 佐藤 花子の勝ち
+残り時間　山田 太郎 0:1m:ss(+10)
+残り時間　佐藤 花子 0:1m:ss(+10)
+TOTAL時間 T
+----------------------------------
+対局日$TODAY
+山田 太郎(先手)VS佐藤 花子(後手)
+1手にて引き分け
+残り時間　山田 太郎 0:1m:ss(+10)
+残り時間　佐藤 花子 0:1m:ss(+10)
+TOTAL時間 T
+----------------------------------
+対局日$TODAY
+山田 太郎(後手)VS佐藤 花子(先手)
+1手にて後手 山田 太郎の勝ち
+残り時間　山田 太郎 0:1m:ss(+10)
+残り時間　佐藤 花子 0:1m:ss(+10)
+TOTAL時間 T
+----------------------------------"
+  expect_sound "journey 2"
+  "$x11" close "$main"
+  wait_exit 10 || fail "journey 2: the program ended with status $?"
+}
+
+journey_piece_toss() {
+  echo "journey 3: a piece toss that completes and closes itself"
+  start_app piece-toss
+  keys "$main" s
+  local settings toss
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_TOSS1[@]}"
+  toss=$(wait_window "振駒")
+  sleep 1
+  shot "$toss" frmFurigoma-turning
+  sleep 4.5
+  shot "$toss" frmFurigoma-result
+  wait_gone "$toss" 10
+  shot "$settings" frmSub-after-toss
+  keys "$settings" F1
+  wait_gone "$settings"
+  "$x11" close "$main"
+  wait_exit 10 || fail "journey 3: the program ended with status $?"
+}
+
+journey_exit() {
+  echo "journey 4: 終了 during a running game, and the close box"
+  start_app exit
+  keys "$main" s
+  local settings
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  xdotool windowfocus --sync "$main"
+  xdotool mousemove --window "$main" 18 10 click 1 # the menu 対局
+  sleep 0.5
+  xdotool key Up Return # its last entry, 終了
+  wait_exit 10 || fail "journey 4: 終了 ended the program with status $?"
+  start_app close-box
+  keys "$main" s
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  "$x11" close "$main"
+  wait_exit 10 || fail "journey 4: the close box ended the program with status $?"
+}
+
+start_x
+journey_time_out
+journey_pause_window
+journey_piece_toss
+journey_exit
+echo "all journeys passed; screenshots in $shots"

@@ -1,0 +1,49 @@
+// What the end-to-end tests need of X beyond xdotool, on a bare X server without a window
+// manager:
+//
+//   e2e-x11 close <window id>         asks the window to close as its close box would
+//   e2e-x11 shot <window id> <png>    saves a picture of the window
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <X11/Xlib.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int close(unsigned long window) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return 1;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+    return 0;
+}
+
+int shot(int argc, char* argv[], unsigned long window, const char* file) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(window);
+    return !picture.isNull() && picture.save(QString::fromLocal8Bit(file)) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc >= 3 && std::strcmp(argv[1], "close") == 0)
+        return close(std::strtoul(argv[2], nullptr, 0));
+    if (argc >= 4 && std::strcmp(argv[1], "shot") == 0)
+        return shot(argc, argv, std::strtoul(argv[2], nullptr, 0), argv[3]);
+    std::fprintf(stderr, "usage: e2e-x11 close <window> | shot <window> <png>\n");
+    return 2;
+}
