@@ -10,15 +10,15 @@ app=$(realpath "$1")
 x11=$(realpath "$2")
 shots=$3
 data=$(cd "$(dirname "$0")/../../data" && pwd)
+source "$(dirname "$0")/xserver.sh"
 rm -rf "$shots"
 mkdir -p "$shots"
 work=$(mktemp -d)
 app_pid=
-xvfb_pid=
 
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_x
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,21 +29,6 @@ fail() {
     "$x11" shot "$wid" "$shots/failure-$wid.png" 2>/dev/null || true
   done
   exit 1
-}
-
-start_x() {
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null || true
-  done
-  fail "no X server"
 }
 
 # A fresh working folder with the bundled pictures, clips and players.
@@ -331,7 +316,7 @@ journey_exit() {
   wait_exit 10 || fail "journey 4: the close box ended the program with status $?"
 }
 
-start_x
+start_x || fail "no X server"
 journey_time_out
 journey_pause_window
 journey_piece_toss

@@ -1,0 +1,26 @@
+# Starts Xvfb on the first free display and exports DISPLAY; sourced by the scripts that
+# drive the program in a real X server. Sets xvfb_pid for the caller to stop it.
+start_x() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    # -noreset: a server that resets when its last client leaves refuses the next one meanwhile.
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      kill -0 "$xvfb_pid" 2>/dev/null || break # lost the display to another server
+      xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+  done
+  echo "no X server could be started" >&2
+  return 1
+}
+
+stop_x() {
+  [ -n "${xvfb_pid:-}" ] || return 0
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+}
