@@ -6,13 +6,9 @@
 //   cd data && QT_QPA_PLATFORM=offscreen ../build/bench/tick-lateness [seconds per run]
 
 #include "clock/main_window.h"
-#include "platform/audio_device.h"
 #include "platform/fonts.h"
-#include "platform/message_box.h"
-#include "platform/process.h"
-#include "platform/random_source.h"
+#include "platform/system_platform.h"
 #include "platform/ui_timer.h"
-#include "platform/wall_clock.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -23,13 +19,6 @@
 #include <vector>
 
 namespace {
-
-// A device that plays nothing: the clock's voice is not what is measured here.
-class SilentDevice final : public AudioDevice {
-    void setWait(bool) override {}
-    void setFileName(const QString&) override {}
-    void command(AudioCommand) override {}
-};
 
 double cpuSeconds() {
     rusage usage{};
@@ -77,18 +66,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     installDefaultFont();
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    SystemWallClock clock;
-    QtMessageBoxes boxes;
-    SilentDevice device;
-    QtProcess process;
-    ClockSeededRandom random;
-    Platform platform{clock, boxes, device, process, random};
-    frmMain w(platform);
+    SystemPlatform system; // without a sound card (or with SDL_AUDIODRIVER=dummy) it is silent
+    frmMain w(system.platform);
     if (!w.Form_Load())
         return 1;
     std::printf("%-18s %8s  %6s   lateness after the change of second\n", "timer", "interval",
                 "count");
     for (const bool aligned : {false, true})
         for (const int interval : {1000, 500, 200})
-            run(w, clock, interval, aligned, seconds);
+            run(w, system.wallClock, interval, aligned, seconds);
 }

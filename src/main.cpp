@@ -1,23 +1,14 @@
 #include "clock/main_window.h"
 #include "platform/fonts.h"
-#include "platform/message_box.h"
-#include "platform/process.h"
-#include "platform/random_source.h"
-#include "platform/sdl_audio_device.h"
-#include "platform/wall_clock.h"
+#include "platform/system_platform.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     installDefaultFont();
-    SystemWallClock wallClock;
-    QtMessageBoxes messageBoxes;
-    SdlAudioDevice mmctl;
-    QtProcess process;
-    ClockSeededRandom random;
-    Platform platform{wallClock, messageBoxes, mmctl, process, random};
-    frmMain window(platform);
+    SystemPlatform system;
+    frmMain window(system.platform);
     if (!window.Form_Load())
         return EXIT_FAILURE;
     window.show();

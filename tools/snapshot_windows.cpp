@@ -8,12 +8,8 @@
 #include "furigoma/furigoma_window.h"
 #include "platform/fonts.h"
 #include "platform/label.h"
-#include "platform/message_box.h"
-#include "platform/process.h"
-#include "platform/random_source.h"
-#include "platform/sdl_audio_device.h"
+#include "platform/system_platform.h"
 #include "platform/ui_timer.h"
-#include "platform/wall_clock.h"
 #include "platform/window_geometry.h"
 #include "play/pause_window.h"
 #include "result/result_window.h"
@@ -42,13 +38,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    SystemWallClock wallClock;
-    QtMessageBoxes messageBoxes;
-    SdlAudioDevice mmctl;
-    QtProcess process;
-    ClockSeededRandom random;
-    Platform platform{wallClock, messageBoxes, mmctl, process, random};
-    frmMain main(platform);
+    SystemPlatform system;
+    frmMain main(system.platform);
     if (!main.Form_Load())
         return 1;
     frmAbout about(&main);

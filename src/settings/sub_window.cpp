@@ -49,25 +49,24 @@ const LabelSpec kLabels[] = {
     {"Label6", "（０～１０）", kDefault, L, {5400, 2280, 735, 255}},
 };
 
-// The number fields: where they are, their tab place, the largest value their range check
-// lets stand and the text it puts back instead of a value out of range.
+// The number fields: where they are, the largest value their range check lets stand and the
+// text it puts back instead of a value out of range.
 struct NumberField {
     QLineEdit* frmSub::*member;
     const char* name;
     const char* text;
     TwipsRect rect;
-    int tab;
     double maximum;
     const char* reset;
 };
 
 const NumberField kNumberFields[] = {
-    {&frmSub::txtT11, "txtT11", "0", {120, 1200, 345, 375}, 2, 23, "0"},
-    {&frmSub::txtT12, "txtT12", "15", {1320, 1200, 375, 375}, 3, 59, "0"},
-    {&frmSub::txtT21, "txtT21", "0", {4200, 1200, 345, 375}, 4, 23, "0"},
-    {&frmSub::txtT22, "txtT22", "15", {5400, 1200, 375, 375}, 5, 59, "0"},
-    {&frmSub::txtK1, "txtK1", "10", {1320, 1800, 495, 375}, 23, 10, "10"},
-    {&frmSub::txtK2, "txtK2", "10", {5520, 1800, 495, 375}, 26, 10, "10"},
+    {&frmSub::txtT11, "txtT11", "0", {120, 1200, 345, 375}, 23, "0"},
+    {&frmSub::txtT12, "txtT12", "15", {1320, 1200, 375, 375}, 59, "0"},
+    {&frmSub::txtT21, "txtT21", "0", {4200, 1200, 345, 375}, 23, "0"},
+    {&frmSub::txtT22, "txtT22", "15", {5400, 1200, 375, 375}, 59, "0"},
+    {&frmSub::txtK1, "txtK1", "10", {1320, 1800, 495, 375}, 10, "10"},
+    {&frmSub::txtK2, "txtK2", "10", {5520, 1800, 495, 375}, 10, "10"},
 };
 
 struct Button {
@@ -76,14 +75,13 @@ struct Button {
     const char* caption;
     FontSpec font;
     TwipsRect rect;
-    int tab;
 };
 
 const Button kButtons[] = {
-    {&frmSub::cmdFg1, "cmdFg1", "振り駒", {Face::MsPGothic, 12, false}, {360, 3840, 1335, 735}, 19},
-    {&frmSub::cmdOK, "cmdOK", "対局開始", {Face::MsPGothic, 15.75, false}, {2280, 3840, 1935, 735}, 9},
-    {&frmSub::cmdFg2, "cmdFg2", "振り駒", {Face::MsPGothic, 12, false}, {4800, 3840, 1335, 735}, 20},
-    {&frmSub::cmdHikiwake, "cmdHikiwake", "やっぱり引き分けにする", kDefault, {3960, 4920, 2175, 495}, 43},
+    {&frmSub::cmdFg1, "cmdFg1", "振り駒", {Face::MsPGothic, 12, false}, {360, 3840, 1335, 735}},
+    {&frmSub::cmdOK, "cmdOK", "対局開始", {Face::MsPGothic, 15.75, false}, {2280, 3840, 1935, 735}},
+    {&frmSub::cmdFg2, "cmdFg2", "振り駒", {Face::MsPGothic, 12, false}, {4800, 3840, 1335, 735}},
+    {&frmSub::cmdHikiwake, "cmdHikiwake", "やっぱり引き分けにする", kDefault, {3960, 4920, 2175, 495}},
 };
 
 const char* const kByoyomiCaptions[] = {"１０秒", "３０秒", "６０秒"};
@@ -143,11 +141,10 @@ void frmSub::buildLayout() {
     buildNumberFields();
     buildOptions();
     buildButtons();
-    setTabOrder({{0, cboT1},     {1, cboT2},     {2, txtT11},    {3, txtT12},
-                 {4, txtT21},    {5, txtT22},    {6, optTb2},    {8, optTb1},
-                 {9, cmdOK},     {19, cmdFg1},   {20, cmdFg2},   {23, txtK1},
-                 {26, txtK2},    {28, optI1[0]}, {29, optI1[1]}, {30, optI1[2]},
-                 {35, optI2[2]}, {36, optI2[1]}, {37, optI2[0]}, {43, cmdHikiwake}});
+    // The designed tab order; labels and frames hold places in it but take no focus.
+    setTabOrder({cboT1,    cboT2,    txtT11,   txtT12,   txtT21,   txtT22,     optTb2,
+                 optTb1,   cmdOK,    cmdFg1,   cmdFg2,   txtK1,    txtK2,      optI1[0],
+                 optI1[1], optI1[2], optI2[2], optI2[1], optI2[0], cmdHikiwake});
 }
 
 void frmSub::buildNumberFields() {
@@ -213,9 +210,9 @@ void frmSub::buildButtons() {
     connect(cmdFg2, &QPushButton::clicked, this, [this] { cmdFg_Click(false); });
 }
 
-void frmSub::setTabOrder(const std::vector<std::pair<int, QWidget*>>& order) {
+void frmSub::setTabOrder(const std::vector<QWidget*>& order) {
     for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void frmSub::Form_Load() {

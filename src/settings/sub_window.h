@@ -51,7 +51,7 @@ private:
     void buildNumberFields();
     void buildOptions();
     void buildButtons();
-    void setTabOrder(const std::vector<std::pair<int, QWidget*>>& order);
+    void setTabOrder(const std::vector<QWidget*>& order);
     void Form_Load();
     bool startGame();
 

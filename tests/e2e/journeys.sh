@@ -198,6 +198,14 @@ TOTAL時間 T
   wait_exit 10 || fail "journey 1: the close box ended the program with status $?"
 }
 
+# The result block of a game with the default 15 minutes and 10 consideration minutes,
+# given the roles of the two players and the result line.
+played_15_minutes() {
+  printf '%s\n' "対局日$TODAY" "山田 太郎($1)VS佐藤 花子($2)" "$3" \
+    "残り時間　山田 太郎 0:1m:ss(+10)" "残り時間　佐藤 花子 0:1m:ss(+10)" "TOTAL時間 T" \
+    "----------------------------------"
+}
+
 # One game with the defaults, ended from the pause window by the button given.
 game_ended_in_pause_window() {
   local button=$1 name=$2 moves=$3
@@ -241,34 +249,10 @@ journey_pause_window() {
   pause=$(wait_window "対局中断ﾒﾆｭｰ")
   click "$pause" "${PAUSE_SENTE_LOSES[@]}"
   record_result replay
-  expect_file "対局日$TODAY
-山田 太郎(先手)VS佐藤 花子(後手)
-3手にて先手 山田 太郎の勝ち(投了)
-残り時間　山田 太郎 0:1m:ss(+10)
-残り時間　佐藤 花子 0:1m:ss(+10)
-TOTAL時間 T
-----------------------------------
-対局日$TODAY
-山田 太郎(先手)VS佐藤 花子(後手)
-2手にて後手 佐藤 花子の勝ち
-残り時間　山田 太郎 0:1m:ss(+10)
-残り時間　佐藤 花子 0:1m:ss(+10)
-TOTAL時間 T
-----------------------------------
-対局日$TODAY
-山田 太郎(先手)VS佐藤 花子(後手)
-1手にて引き分け
-残り時間　山田 太郎 0:1m:ss(+10)
-残り時間　佐藤 花子 0:1m:ss(+10)
-TOTAL時間 T
-----------------------------------
-対局日$TODAY
-山田 太郎(後手)VS佐藤 花子(先手)
-1手にて後手 山田 太郎の勝ち
-残り時間　山田 太郎 0:1m:ss(+10)
-残り時間　佐藤 花子 0:1m:ss(+10)
-TOTAL時間 T
-----------------------------------"
+  expect_file "$(played_15_minutes 先手 後手 "3手にて先手 山田 太郎の勝ち(投了)")
+$(played_15_minutes 先手 後手 "2手にて後手 佐藤 花子の勝ち")
+$(played_15_minutes 先手 後手 "1手にて引き分け")
+$(played_15_minutes 後手 先手 "1手にて後手 山田 太郎の勝ち")"
   expect_sound "journey 2"
   "$x11" close "$main"
   wait_exit 10 || fail "journey 2: the program ended with status $?"
