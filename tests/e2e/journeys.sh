@@ -259,7 +259,7 @@ $(played_15_minutes 後手 先手 "1手にて後手 山田 太郎の勝ち")"
 }
 
 journey_piece_toss() {
-  echo "journey 3: a piece toss that completes and closes itself"
+  echo "journey 3: a piece toss that completes and closes itself, and the about window"
   start_app piece-toss
   keys "$main" s
   local settings toss
@@ -274,6 +274,15 @@ journey_piece_toss() {
   shot "$settings" frmSub-after-toss
   keys "$settings" F1
   wait_gone "$settings"
+  xdotool windowfocus --sync "$main"
+  xdotool mousemove --window "$main" 60 10 click 1 # the menu ヘルプ
+  sleep 0.5
+  xdotool key Down Return # バージョン情報
+  local about
+  about=$(wait_window "バンクロのﾊﾞｰｼﾞｮﾝ情報")
+  shot "$about" frmAbout
+  keys "$about" Escape
+  wait_gone "$about"
   "$x11" close "$main"
   wait_exit 10 || fail "journey 3: the program ended with status $?"
 }
