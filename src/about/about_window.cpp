@@ -10,7 +10,6 @@
 namespace {
 
 constexpr Qt::Alignment L = Qt::AlignLeft;
-constexpr FontSpec kDefault{Face::Default, 9, false};
 
 struct AboutLabel {
     Label* frmAbout::*member;
@@ -20,9 +19,9 @@ struct AboutLabel {
 // clang-format off
 const AboutLabel kLabels[] = {
     {&frmAbout::lblTitle, {"lblTitle", "", {Face::Default, 15.75, true}, L, {1050, 240, 3885, 480}}},
-    {&frmAbout::lblVersion, {"lblVersion", "", kDefault, L, {1050, 780, 3885, 225}}},
-    {&frmAbout::lblDescription, {"lblDescription", "バンクロです。", kDefault, L, {1050, 1125, 3885, 690}}},
-    {&frmAbout::lblDisclaimer, {"lblDisclaimer", "警告: ...将棋のやりすぎには注意しましょう。", kDefault, L, {255, 2160, 3870, 465}}},
+    {&frmAbout::lblVersion, {"lblVersion", "", kDefaultFont, L, {1050, 780, 3885, 225}}},
+    {&frmAbout::lblDescription, {"lblDescription", "バンクロです。", kDefaultFont, L, {1050, 1125, 3885, 690}}},
+    {&frmAbout::lblDisclaimer, {"lblDisclaimer", "警告: ...将棋のやりすぎには注意しましょう。", kDefaultFont, L, {255, 2160, 3870, 465}}},
 };
 
 // The etched separator: a grey line with a white one beside it.

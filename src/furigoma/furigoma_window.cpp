@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr FontSpec kDefault{Face::Default, 9, false};
 constexpr int kPieceLefts[] = {240, 1080, 1920};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption,
@@ -42,8 +41,8 @@ frmFurigoma::frmFurigoma(frmMain& main)
 }
 
 void frmFurigoma::buildLayout() {
-    lblFk1 = makeLabel(this, {"lblFk1", "", kDefault, Qt::AlignLeft, {360, 120, 2175, 255}});
-    lblFk2 = makeLabel(this, {"lblFk2", "", kDefault, Qt::AlignLeft, {360, 480, 2175, 255}});
+    lblFk1 = makeLabel(this, {"lblFk1", "", kDefaultFont, Qt::AlignLeft, {360, 120, 2175, 255}});
+    lblFk2 = makeLabel(this, {"lblFk2", "", kDefaultFont, Qt::AlignLeft, {360, 480, 2175, 255}});
     const char* const names[] = {"imgK11", "imgK21", "imgK31"};
     for (std::size_t i = 0; i < pieceImages.size(); ++i) {
         pieceImages[i] = new QLabel(this);

@@ -31,7 +31,7 @@ QFont fontFor(const FontSpec& spec) {
 }
 
 void installDefaultFont() {
-    QApplication::setFont(fontFor({Face::Default, 9, false}));
+    QApplication::setFont(fontFor(kDefaultFont));
 }
 
 QColor bgrColor(unsigned bgr) {

@@ -12,6 +12,9 @@ struct FontSpec {
     bool bold = false;
 };
 
+// The window's default font, for the controls that were given none.
+inline constexpr FontSpec kDefaultFont{Face::Default, 9, false};
+
 QFont fontFor(const FontSpec& spec);
 
 // The application's default font, a 9-point Japanese gothic, as on the designing system.

@@ -20,7 +20,6 @@ constexpr FontSpec kConsolas18{Face::Consolas, 18, false};
 constexpr FontSpec kConsolas2025{Face::Consolas, 20.25, false};
 constexpr FontSpec kGothic12{Face::MsPGothic, 12, false};
 constexpr FontSpec kGothic1575{Face::MsPGothic, 15.75, false};
-constexpr FontSpec kDefault{Face::Default, 9, false};
 // The replay shows the settings dialog whole, with its draw button.
 constexpr int kReplaySettingsHeightTwips = 6050;
 
@@ -53,9 +52,9 @@ const PauseLabel kLabels[] = {
     {&frmTyuudan::lblTouryou, {"lblTouryou", "", kGothic1575, L, {1440, 2880, 5295, 315}}},
     {nullptr, {"Label9", "指し直します", kGothic1575, L, {1440, 3720, 3315, 315}}},
     {nullptr, {"Label10", "先手負けにて対局を終了します", kGothic1575, L, {1440, 4560, 6885, 315}}},
-    {&frmTyuudan::lblSna, {"lblSna", "", kDefault, L, {1440, 4920, 1575, 180}}},
+    {&frmTyuudan::lblSna, {"lblSna", "", kDefaultFont, L, {1440, 4920, 1575, 180}}},
     {nullptr, {"Label11", "後手負けにて対局を終了します", kGothic1575, L, {1440, 5400, 6885, 315}}},
-    {&frmTyuudan::lblGna, {"lblGna", "", kDefault, L, {1440, 5760, 1575, 180}}},
+    {&frmTyuudan::lblGna, {"lblGna", "", kDefaultFont, L, {1440, 5760, 1575, 180}}},
     {nullptr, {"Label12", "引き分けにて対局を終了します", kGothic1575, L, {1440, 6240, 6885, 315}}},
 };
 // clang-format on

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr FontSpec kDefault{Face::Default, 9, false};
 const QString kTitle = QStringLiteral("結果出力");
 
 } // namespace
@@ -39,11 +38,12 @@ frmFin::frmFin(frmMain& main)
     , main_(main) {
     setWindowTitle(kTitle);
     setFixedSize(TwipsRect{0, 0, 4575, 3360}.toPixels().size());
-    makeLabel(this,
-              {"Label1", "対局は終了しました。", kDefault, Qt::AlignLeft, {600, 240, 1815, 255}});
+    makeLabel(
+        this,
+        {"Label1", "対局は終了しました。", kDefaultFont, Qt::AlignLeft, {600, 240, 1815, 255}});
     makeLabel(this, {"Label2",
                      "下記の結果をファイルに出力します",
-                     kDefault,
+                     kDefaultFont,
                      Qt::AlignLeft,
                      {600, 600, 3375, 255}});
     txtKekka = new QPlainTextEdit(this);

@@ -27,7 +27,6 @@ constexpr Qt::Alignment L = Qt::AlignLeft;
 constexpr Qt::Alignment C = Qt::AlignHCenter;
 constexpr Qt::Alignment R = Qt::AlignRight;
 constexpr FontSpec kGothic9{Face::MsGothic, 9, false};
-constexpr FontSpec kDefault{Face::Default, 9, false};
 constexpr FontSpec kPGothic1125{Face::MsPGothic, 11.25, false};
 constexpr TwipsRect kClientArea{0, 0, 6465, 5580};
 
@@ -43,10 +42,10 @@ const LabelSpec kLabels[] = {
     {"Label5", "分", kGothic9, L, {6120, 1320, 255, 255}},
     {"Label14", "考慮時間   （１分単位）", kGothic9, L, {120, 1800, 1095, 375}},
     {"Label15", "分", kGothic9, L, {2160, 1920, 255, 255}},
-    {"Label3", "（０～１０）", kDefault, L, {1200, 2280, 735, 255}},
+    {"Label3", "（０～１０）", kDefaultFont, L, {1200, 2280, 735, 255}},
     {"Label16", "考慮時間   （１分単位）", kGothic9, L, {4200, 1800, 1095, 375}},
     {"Label17", "分", kGothic9, L, {6240, 1920, 255, 255}},
-    {"Label6", "（０～１０）", kDefault, L, {5400, 2280, 735, 255}},
+    {"Label6", "（０～１０）", kDefaultFont, L, {5400, 2280, 735, 255}},
 };
 
 // The number fields: where they are, the largest value their range check lets stand and the
@@ -81,7 +80,7 @@ const Button kButtons[] = {
     {&frmSub::cmdFg1, "cmdFg1", "振り駒", {Face::MsPGothic, 12, false}, {360, 3840, 1335, 735}},
     {&frmSub::cmdOK, "cmdOK", "対局開始", {Face::MsPGothic, 15.75, false}, {2280, 3840, 1935, 735}},
     {&frmSub::cmdFg2, "cmdFg2", "振り駒", {Face::MsPGothic, 12, false}, {4800, 3840, 1335, 735}},
-    {&frmSub::cmdHikiwake, "cmdHikiwake", "やっぱり引き分けにする", kDefault, {3960, 4920, 2175, 495}},
+    {&frmSub::cmdHikiwake, "cmdHikiwake", "やっぱり引き分けにする", kDefaultFont, {3960, 4920, 2175, 495}},
 };
 
 const char* const kByoyomiCaptions[] = {"１０秒", "３０秒", "６０秒"};
@@ -167,7 +166,7 @@ void frmSub::buildOptions() {
     Frame1 = place(new QGroupBox(this), "Frame1", {2520, 120, 1335, 615});
     Frame1->setFont(fontFor(kGothic9));
     optTb1 = place(new QRadioButton(Frame1), "optTb1", {120, 240, 255, 255});
-    makeLabel(Frame1, {"Label13", "先手", kDefault, C, {360, 240, 615, 255}});
+    makeLabel(Frame1, {"Label13", "先手", kDefaultFont, C, {360, 240, 615, 255}});
     optTb2 = place(new QRadioButton(Frame1), "optTb2", {960, 240, 255, 255});
     optTb1->setChecked(true);
 
@@ -185,10 +184,10 @@ void frmSub::buildOptions() {
         // Side 2's labels are numbered backwards, 5 under 10 seconds to 3 under 60.
         Label18[i] = makeLabel(
             Frame2,
-            {"Label18", kByoyomiCaptions[i], kDefault, L, {frame2LabelLeft[i], 600, 495, 255}});
+            {"Label18", kByoyomiCaptions[i], kDefaultFont, L, {frame2LabelLeft[i], 600, 495, 255}});
         Label18[5 - i] = makeLabel(
             Frame3,
-            {"Label18", kByoyomiCaptions[i], kDefault, L, {frame3LabelLeft[i], 600, 495, 255}});
+            {"Label18", kByoyomiCaptions[i], kDefaultFont, L, {frame3LabelLeft[i], 600, 495, 255}});
     }
     for (std::size_t i = 0; i < Label18.size(); ++i)
         Label18[i]->setObjectName(QStringLiteral("Label18(%1)").arg(i));
