@@ -18,7 +18,7 @@ void frmMain::Timer2_Timer() {
                MessageBoxRequest::Buttons::OkCancel, MessageBoxRequest::Icon::Warning,
                MessageBoxRequest::Default::Cancel});
     if (answer == kAnswerOk) {
-        Kekka = lossOfSideToMove(tb, settings.side1Sente());
+        Kekka = lossOfSideToMove(tb, tbs);
         owari();
         return;
     }

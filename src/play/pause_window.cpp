@@ -127,7 +127,7 @@ void frmTyuudan::fill() {
         mine->setText(theirs->text());
     lblTouryou->setText(QStringLiteral("現在手番の") + (m.tb ? m.Lblna1 : m.Lblna2)->text() +
                         QStringLiteral("が投了します"));
-    const bool side1Sente = m.settings.side1Sente();
+    const bool side1Sente = m.tbs;
     Lblteban1->setText(side1Sente ? QStringLiteral("先手") : QStringLiteral("後手"));
     Lblteban2->setText(side1Sente ? QStringLiteral("後手") : QStringLiteral("先手"));
     const auto inBrackets = [](const Label* name) { return u'(' + name->text() + u')'; };
@@ -146,7 +146,7 @@ void frmTyuudan::cmdSaikai_Click() {
 
 void frmTyuudan::cmdTouryou_Click() {
     main_.Tr = true;
-    main_.Kekka = lossOfSideToMove(main_.tb, main_.settings.side1Sente());
+    main_.Kekka = lossOfSideToMove(main_.tb, main_.tbs);
     hide();
     main_.owari();
 }
@@ -159,7 +159,7 @@ void frmTyuudan::cmdSyuuryou_Click(int Index) {
 
 // The old game stays paused, unrecorded, while the players set up the replay.
 void frmTyuudan::cmdSashinaoshi_Click() {
-    main_.settings.reverseColours();
+    main_.settings.reverseColours(main_.tbs);
     hide();
     main_.settings.showModal(kReplaySettingsHeightTwips);
 }

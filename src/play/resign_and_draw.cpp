@@ -28,7 +28,7 @@ void frmMain::mnuTouryou_Click() {
         return;
     }
     Tr = true;
-    Kekka = lossOfSideToMove(tb, settings.side1Sente());
+    Kekka = lossOfSideToMove(tb, tbs);
     owari();
 }
 
@@ -42,6 +42,6 @@ void frmMain::mnuSenniti_Click() {
         Timer1->setEnabled(true);
         return;
     }
-    settings.reverseColours();
+    settings.reverseColours(tbs);
     settings.showModal(std::nullopt);
 }

@@ -20,7 +20,7 @@ void frmMain::owari() {
     bool announced = false;
     if (Kekka == kSenteWins || Kekka == kGoteWins) {
         const bool senteWon = Kekka == kSenteWins;
-        const bool side1Won = senteWon == settings.side1Sente();
+        const bool side1Won = senteWon == tbs;
         const QString name = (side1Won ? Lblna1 : Lblna2)->text();
         const QString colour = senteWon ? QStringLiteral("先手") : QStringLiteral("後手");
         platform.messageBoxes.ask(this,

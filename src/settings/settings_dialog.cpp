@@ -20,12 +20,7 @@ void SettingsDialog::showModal(std::optional<int> outerHeightTwips) {
     form_.showModal();
 }
 
-bool SettingsDialog::side1Sente() {
-    return form().optTb1->isChecked();
-}
-
-void SettingsDialog::reverseColours() {
-    const bool side1Sente = this->side1Sente();
+void SettingsDialog::reverseColours(bool side1Sente) {
     form().optTb1->setChecked(!side1Sente);
     form().optTb2->setChecked(side1Sente);
 }

@@ -25,10 +25,9 @@ public:
     // Shows the dialog modally, first setting its outer height when one is given.
     void showModal(std::optional<int> outerHeightTwips);
 
-    // Whether side 1 plays sente: the dialog's optTb1.
-    bool side1Sente();
-    // Swaps who plays sente, for a replay.
-    void reverseColours();
+    // Selects the colours opposite to those of a game, for its replay. The game's own
+    // colours are passed in because the dialog may have been unloaded since it started.
+    void reverseColours(bool side1Sente);
 
 private:
     LoadedOnUse<frmSub> form_;

@@ -198,3 +198,27 @@ TEST_F(ResignAndDraw, RepetitionDrawCancelledOrLeftUnstarted) {
     EXPECT_TRUE(m.Timer1->enabled());
     EXPECT_EQ(m.c1, 0);
 }
+
+// Leaving the dialog by its close box unloads it, so its colour options start afresh; the
+// resumed game still knows its own colours.
+TEST_F(ResignAndDraw, ResumedAfterAnUnstartedReplayTheGameKeepsItsColours) {
+    startWith(false, false);
+    onModal<frmSub>([](frmSub& w) { w.close(); });
+    pressShortcut(Qt::Key_F5);
+    pressKey(m, Qt::Key_P);
+    ASSERT_TRUE(m.Timer1->enabled());
+
+    bool side1SenteOffered = false;
+    onModal<frmSub>([&side1SenteOffered](frmSub& w) {
+        side1SenteOffered = w.optTb1->isChecked();
+        w.close();
+    });
+    pressShortcut(Qt::Key_F5);
+    EXPECT_TRUE(side1SenteOffered); // the reverse of this game, where side 2 is sente
+    pressKey(m, Qt::Key_P);
+
+    closeResultWindow();
+    pressShortcut(Qt::Key_F4); // side 2, sente, resigns
+    EXPECT_EQ(m.Kekka, "GK");
+    EXPECT_EQ(m.Tkekka, "後手 左の勝ち(投了)");
+}
