@@ -6,6 +6,7 @@
 #include "platform/wall_clock.h"
 #include "result/result_file.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -50,6 +51,7 @@ frmFin::frmFin(frmMain& main)
     txtKekka->setObjectName(QStringLiteral("txtKekka"));
     txtKekka->setGeometry(TwipsRect{600, 960, 3375, 1695}.toPixels());
     txtKekka->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtKekka->setTabChangesFocus(true); // a tab in the record would break its columns
     Command1 = new QPushButton(QStringLiteral("ＯＫ"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(TwipsRect{1560, 2760, 1455, 495}.toPixels());
@@ -60,6 +62,14 @@ frmFin::frmFin(frmMain& main)
 
 void frmFin::Form_Load() {
     txtKekka->setPlainText(resultSummary(main_, main_.platform.wallClock.todayShortText()));
+}
+
+// Esc would close the window as its close box does, and the game would go unrecorded by a
+// stray key; the window has no cancel button.
+void frmFin::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 QString frmFin::summaryText() const {

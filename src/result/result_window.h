@@ -18,6 +18,9 @@ public:
 
     void Command1_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Form_Load();
     // The box's text with CR LF between its lines.

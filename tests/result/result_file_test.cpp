@@ -11,7 +11,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -98,6 +100,33 @@ TEST_F(ResultFile, AFileThatCantBeWrittenKeepsTheWindowAndItsText) {
     EXPECT_FALSE(fin.isVisible());
 }
 
+TEST_F(ResultFile, StrayKeysNeitherCloseTheWindowNorBreakTheRecord) {
+    frmFin fin(m);
+    fin.show();
+    fin.txtKekka->setFocus();
+    QTest::keyClick(fin.txtKekka, Qt::Key_Escape);
+    EXPECT_TRUE(fin.isVisible());
+    QTest::keyClick(fin.txtKekka, Qt::Key_Tab);
+    EXPECT_FALSE(fin.txtKekka->toPlainText().contains(u'\t'));
+}
+
+// A disk that fills up half-way through the block, as a file size limit makes it.
+TEST_F(ResultFile, ADiskFullHalfWayLeavesNoPartOfTheBlock) {
+    const QByteArray earlier("earlier game\r\n");
+    folder.write(kResults, earlier);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = rlim_t(earlier.size() + 40);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const auto failure = appendToFile(folder.path(kResults), cp932(expectedBlock()));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousSignal);
+    EXPECT_TRUE(failure.has_value());
+    EXPECT_EQ(folder.read(kResults), earlier);
+}
+
 TEST_F(ResultFile, AReadOnlyFolderIsReportedNotSwallowed) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root writes into read-only folders";
@@ -128,4 +157,8 @@ TEST(ResultFileText, CodePage932Conversion) {
     EXPECT_EQ(unencodableCharacters("山田　太郎 ①ｱ"), "");
     EXPECT_EQ(unencodableCharacters("a😀b😀ß"), "😀ß");
     EXPECT_EQ(toCodePage932("表😀"), QByteArray("\x95\x5c?"));
+    // As typed on other systems, written as Windows writes them.
+    EXPECT_EQ(unencodableCharacters("〜−‖¢£¬"), "");
+    EXPECT_EQ(toCodePage932("〜−‖¢£¬～"),
+              QByteArray("\x81\x60\x81\x7c\x81\x61\x81\x91\x81\x92\x81\xca\x81\x60"));
 }
