@@ -161,6 +161,9 @@ void frmMain::buildFace() {
     Text1->setMaxLength(3);
     Text1->setFont(fontFor({Face::MsPGothic, 12, false}));
     Text1->setGeometry(TwipsRect{10560, 9000, 615, 375}.toPixels());
+    // Below the visible area: keys must not reach them unseen (Space would click cmd1).
+    cmd1->setFocusPolicy(Qt::NoFocus);
+    Text1->setFocusPolicy(Qt::NoFocus);
     connect(cmd1, &QPushButton::clicked, this, &frmMain::cmd1_Click);
 }
 

@@ -60,6 +60,7 @@ void frmFurigoma::buildLayout() {
     cmdOk = makeButton(this, "cmdOk", "キャンセル", {840, 1920, 1095, 375});
     cmdFuru = makeButton(this, "cmdFuru", "駒を振る", {240, 2640, 975, 375});
     setTabOrder(cmdFuru, cmdOk);
+    cmdFuru->setFocusPolicy(Qt::NoFocus); // out of view: Space must not toss again unseen
     cmdOk->setAutoDefault(false);
     cmdFuru->setAutoDefault(false);
 }

@@ -209,6 +209,16 @@ void frmSub::buildButtons() {
     connect(cmdFg2, &QPushButton::clicked, this, [this] { cmdFg_Click(false); });
 }
 
+// The draw button takes the focus only while the window shows it: out of view, Tab and
+// Space would record a draw nobody saw offered.
+void frmSub::resizeEvent(QResizeEvent* event) {
+    ReusableDialog::resizeEvent(event);
+    const bool inView = rect().contains(cmdHikiwake->geometry());
+    cmdHikiwake->setFocusPolicy(inView ? Qt::StrongFocus : Qt::NoFocus);
+    if (!inView)
+        cmdHikiwake->clearFocus();
+}
+
 void frmSub::setTabOrder(const std::vector<QWidget*>& order) {
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

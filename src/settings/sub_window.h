@@ -46,6 +46,9 @@ public:
     // The piece toss, by side 1 (cmdFg1) or side 2 (cmdFg2).
     void cmdFg_Click(bool side1);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void buildLayout();
     void buildNumberFields();

@@ -2,6 +2,8 @@
 #include "platform/label.h"
 #include "platform/ui_timer.h"
 #include "support/fakes.h"
+#include "support/focus.h"
+#include "support/game.h"
 #include "support/working_folder.h"
 
 #include <QAction>
@@ -203,4 +205,15 @@ TEST_F(MainWindowStartUp, HiddenMenuEntriesNeverAppearInTheMenu) {
         EXPECT_TRUE(game->actionGeometry(hidden).isEmpty()) << hidden->text().toStdString();
     EXPECT_FALSE(game->actionGeometry(w.mnuHenkou).isEmpty());
     game->close();
+}
+
+// The test button and its box lie below the visible area; a key must not reach them unseen.
+TEST_F(MainWindowStartUp, NothingOutOfViewTakesTheFocus) {
+    frmMain& w = load();
+    w.show();
+    const auto reached = reachedByTab(w);
+    EXPECT_FALSE(reached.count(w.cmd1));
+    EXPECT_FALSE(reached.count(w.Text1));
+    pressKey(w, Qt::Key_Space);
+    EXPECT_TRUE(fakes_.mmctl.clips().empty());
 }

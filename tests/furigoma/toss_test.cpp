@@ -5,6 +5,8 @@
 #include "platform/ui_timer.h"
 #include "settings/sub_window.h"
 #include "support/fakes.h"
+#include "support/focus.h"
+#include "support/game.h"
 #include "support/modal.h"
 #include "support/working_folder.h"
 
@@ -127,6 +129,19 @@ TEST_F(PieceToss, CancelWritesNothingAndTheStopTimerCloses) {
     completed->tmrStop_Timer();
     EXPECT_FALSE(completed->isVisible());
     EXPECT_EQ(completed->result(), QDialog::Accepted);
+}
+
+// The toss button lies out of view; no key may toss again and change the outcome unseen.
+TEST_F(PieceToss, NoKeyTossesAgainUnseen) {
+    auto toss = open(true, {0, 0, 0});
+    toss->show();
+    EXPECT_FALSE(reachedByTab(*toss).count(toss->cmdFuru));
+    run(*toss);
+    const QString outcome = toss->lblFk1->text();
+    EXPECT_FALSE(reachedByTab(*toss).count(toss->cmdFuru));
+    pressKey(*toss, Qt::Key_Space);
+    EXPECT_EQ(toss->lblFk1->text(), outcome);
+    EXPECT_FALSE(toss->tmrAni->enabled());
 }
 
 TEST_F(PieceToss, TheTossButtonsOpenAFreshTossThatLeavesTheOtherFieldsAlone) {

@@ -3,6 +3,7 @@
 #include "platform/ui_timer.h"
 #include "settings/sub_window.h"
 #include "support/fakes.h"
+#include "support/focus.h"
 #include "support/game.h"
 #include "support/modal.h"
 #include "support/working_folder.h"
@@ -164,6 +165,7 @@ TEST_F(SettingsDialogTest, TheSettingsCommandHidesTheDrawButtonAndTheFullHeightS
             const bool inView = sub->rect().contains(sub->cmdHikiwake->geometry());
             EXPECT_EQ(inView, drawButtonInView) << sub->height();
             EXPECT_TRUE(sub->rect().contains(sub->cmdOK->geometry()));
+            EXPECT_EQ(reachedByTab(*sub).count(sub->cmdHikiwake), drawButtonInView ? 1u : 0u);
             sub->hide();
         });
         if (height == 5200)
