@@ -3,5 +3,8 @@
 #include "platform/text_file.h"
 
 QStringList readPlayersFile() {
-    return readTextLines(QString::fromUtf8(kPlayersFile)).value_or(QStringList());
+    QStringList names = readTextLines(QString::fromUtf8(kPlayersFile)).value_or(QStringList());
+    for (QString& name : names)
+        name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return names;
 }

@@ -3,7 +3,9 @@
 #include <QStringList>
 
 // "対局者.txt" in the working folder: one player name per line, lines 1 and 2 being the
-// default names of side 1 and side 2. Empty when the file is missing or unreadable.
+// default names of side 1 and side 2. Empty when the file is missing or unreadable. Control
+// characters are left out of the names, as no window could show them and the result file
+// would carry them.
 inline constexpr const char* kPlayersFile = "対局者.txt";
 
 // The names the windows show for side 1 and side 2 until a players file names them.

@@ -1,6 +1,8 @@
 #include "platform/text_file.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 QString decodeText(const QByteArray& bytes) {
@@ -13,18 +15,17 @@ QString decodeText(const QByteArray& bytes) {
 }
 
 std::optional<QStringList> readTextLines(const QString& path) {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    QStringList lines = decodeText(bytes).split(u'\n');
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = decodeText(bytes).split(lineEnd);
     if (lines.last().isEmpty())
         lines.removeLast(); // the line end of the last line opens no new line
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    }
     return lines;
 }

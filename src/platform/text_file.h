@@ -7,7 +7,9 @@
 // The lines of a text file, or nullopt when it can't be read. Files are in code page 932
 // as on the system the clock was designed for, but a file that is entirely valid UTF-8
 // (with or without a byte-order mark) is read as UTF-8: code page 932 text is practically
-// never valid UTF-8, and plain ASCII reads the same either way. CR LF and LF both end a line.
+// never valid UTF-8, and plain ASCII reads the same either way. CR LF, LF and a lone CR each
+// end a line. Anything but a regular file (a folder, a FIFO, a device) counts as unreadable,
+// so that reading it can neither hang nor run on without end.
 std::optional<QStringList> readTextLines(const QString& path);
 
 // Decodes the bytes of such a file.

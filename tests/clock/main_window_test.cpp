@@ -113,6 +113,11 @@ TEST_F(MainWindowStartUp, PlayersFileVariants) {
         {"UTF-8 with LF", QStringLiteral("表示\n能力\n").toUtf8(), QStringLiteral("表示"),
          QStringLiteral("能力")},
         {"empty file", QByteArray(), {}, {}},
+        {"control characters",
+         QByteArray("\x01"
+                    "A\0 a\t\rB\x7f b\x1b\r\n",
+                    14),
+         "A a", "B b"},
     };
     for (const auto& row : rows) {
         if (row.file)

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,6 +27,8 @@ TEST(TextFile, LinesKeepSpacesAndEmptyLinesAndNeedNoFinalLineEnd) {
     WorkingFolder folder;
     folder.write(kFile, "\n  two words \r\nlast");
     EXPECT_EQ(readTextLines(kFile), QStringList({"", "  two words ", "last"}));
+    folder.write(kFile, "old\rmac\r\rmixed\r\n");
+    EXPECT_EQ(readTextLines(kFile), QStringList({"old", "mac", "", "mixed"}));
     folder.write(kFile, "");
     EXPECT_EQ(readTextLines(kFile), QStringList());
 }
@@ -35,4 +38,7 @@ TEST(TextFile, MissingOrUnreadableFileIsNoFile) {
     EXPECT_FALSE(readTextLines(kFile));
     QDir().mkdir(kFile);
     EXPECT_FALSE(readTextLines(kFile));
+    // A FIFO would wait for a writer for ever.
+    ASSERT_EQ(mkfifo(folder.path("fifo").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(readTextLines(QStringLiteral("fifo")));
 }
