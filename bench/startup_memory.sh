@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up time to the first shown window and resident memory of a running game, for the
-# built program on its own X server (Xvfb), in a working folder with the bundled data.
+# Start-up time to the first shown window, wake-ups of the idle clock, and resident memory,
+# CPU and wake-ups of a running game, for the built program on its own X server (Xvfb), in a
+# working folder with the bundled data.
 #
 #   bench/startup_memory.sh build/src/shogi-clock [runs]
 set -euo pipefail
@@ -31,11 +32,22 @@ echo "start-up to the first shown window over $runs runs:" \
   "median $(echo "$sorted" | sed -n "$(((runs + 1) / 2))p") ms," \
   "worst $(echo "$sorted" | tail -n 1) ms"
 
-# A running game: S, 対局開始 (its middle, in pixels), then twenty seconds of clock with the
-# audio device open and fed.
+# Context switches of all the program's threads: each is a wake-up.
+switches() { cat /proc/$pid/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
+wakeups() { # per second over the given seconds
+  local before=$(switches)
+  sleep "$1"
+  awk -v n=$(($(switches) - before)) -v s="$1" 'BEGIN {printf "%.1f", n / s}'
+}
+
+# The clock idle, waiting for a game, with the audio device open.
 (cd "$work" && exec "$app" >/dev/null 2>&1) &
 pid=$!
 until main=$(xdotool search --onlyvisible --name 'バンクロ７' 2>/dev/null); do sleep 0.05; done
+sleep 2
+echo "wake-ups of the idle clock over 20 s: $(wakeups 20) per second"
+
+# A running game: S, 対局開始 (its middle, in pixels), then twenty seconds of clock.
 xdotool windowfocus --sync "$main" key s
 sleep 1
 settings=$(xdotool search --onlyvisible --name '^対局設定$')
@@ -43,8 +55,9 @@ xdotool windowfocus --sync "$settings" mousemove --window "$settings" 216 280 cl
 sleep 2
 ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 before=$(ticks)
-sleep 20
+running=$(wakeups 20)
 cpu=$(awk -v t=$(($(ticks) - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", 100 * t / hz / 20}')
 echo "resident memory of a running game: $(awk '/VmRSS/ {print $2, $3}' /proc/$pid/status)," \
-  "peak $(awk '/VmHWM/ {print $2, $3}' /proc/$pid/status); CPU over 20 s of it: $cpu% of one core"
+  "peak $(awk '/VmHWM/ {print $2, $3}' /proc/$pid/status); over 20 s of it: CPU $cpu% of one core," \
+  "$running wake-ups per second"
 kill $pid

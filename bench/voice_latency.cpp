@@ -1,11 +1,13 @@
 // Measures the sound player on SDL's dummy driver, which plays at a sound card's pace:
 // the time from a Yomiage call to the clip's first sample reaching the device, and how long
-// Yomiage2 returns after the clip's end, over every clip in the sound folder.
+// Yomiage2 returns after the clip's end, over every clip in the sound folder; and how often
+// the process wakes up while the device is open but nothing plays.
 //
 //   SDL_AUDIODRIVER=dummy build/bench/voice-latency data/sound
 
 #include "platform/sdl_audio_device.h"
 #include "voice/sound_player.h"
+#include "wake_ups.h"
 
 #include <QDir>
 #include <SDL.h>
@@ -32,6 +34,14 @@ double clipMilliseconds(const QString& path) {
     return 1000.0 * length / bytesPerSecond;
 }
 
+void reportIdleWakeUps(const char* what) {
+    constexpr int kSeconds = 10;
+    const long long before = contextSwitches();
+    std::this_thread::sleep_for(std::chrono::seconds(kSeconds));
+    std::printf("%-28s %6.1f wake-ups/s over %d s\n", what,
+                double(contextSwitches() - before) / kSeconds, kSeconds);
+}
+
 void report(const char* what, std::vector<double> values) {
     std::sort(values.begin(), values.end());
     std::printf("%-28s median %6.2f ms   worst %6.2f ms   (%zu clips)\n", what,
@@ -51,6 +61,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     SoundPlayer player(mmctl);
+    reportIdleWakeUps("idle, before any clip");
     std::mt19937 random(1);
     std::uniform_int_distribution<int> phase(0, 10'000);
     std::vector<double> starts;
@@ -82,4 +93,5 @@ int main(int argc, char* argv[]) {
     report("Yomiage2 past the clip's end", overruns);
     report("  clips under 0.5 s", shortOverruns);
     report("  clips from 0.5 s", longOverruns);
+    reportIdleWakeUps("idle, after the clips");
 }

@@ -12,6 +12,18 @@ namespace {
 // Small buffers (5 ms) keep the delay between a play request and the first sample heard short.
 constexpr int kBufferFrames = 240;
 constexpr int kDeviceRate = 48000;
+// Beyond these a header is broken or hostile, and converting it could take more memory than
+// the machine has; real clips last seconds at 8 to 48 kHz.
+constexpr int kLowestRate = 4000;
+constexpr int kHighestRate = 384000;
+constexpr double kLongestClipSeconds = 300;
+
+bool plausible(const SDL_AudioSpec& source, Uint32 length) {
+    if (source.freq < kLowestRate || source.freq > kHighestRate || source.channels == 0)
+        return false;
+    const double frameBytes = SDL_AUDIO_BITSIZE(source.format) / 8.0 * source.channels;
+    return length / frameBytes / source.freq <= kLongestClipSeconds;
+}
 
 // The clip converted to the device's format; empty when it can't be loaded. Whole-buffer
 // conversion keeps the clip's last milliseconds, which a streaming resampler holds back.
@@ -23,6 +35,8 @@ std::vector<Uint8> loadConverted(const QString& path, const SDL_AudioSpec& devic
     if (path.isEmpty() || !SDL_LoadWAV(name.constData(), &source, &samples, &length))
         return {};
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(samples, SDL_FreeWAV);
+    if (!plausible(source, length))
+        return {};
     SDL_AudioCVT cvt{};
     if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, device.format,
                           device.channels, device.freq) < 0)
@@ -58,7 +72,7 @@ SdlAudioDevice::SdlAudioDevice() {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
-    SDL_PauseAudioDevice(device_, 0); // runs for good, feeding silence between clips
+    SDL_PauseAudioDevice(device_, 0); // runs for good; its callback sleeps between clips
 }
 
 SdlAudioDevice::~SdlAudioDevice() {
@@ -118,6 +132,7 @@ void SdlAudioDevice::play(bool wait) {
         return;
     playing_ = true;
     firstSample_.reset();
+    resumed_.notify_all();
     if (!wait)
         return;
     const std::size_t frameBytes = std::max<std::size_t>(spec_.size / spec_.samples, 1);
@@ -143,6 +158,11 @@ void SdlAudioDevice::drop() {
 void SdlAudioDevice::closeDevice() {
     if (device_ == 0)
         return;
+    {
+        std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    resumed_.notify_all(); // SDL waits for its thread, which may be asleep in the callback
     SDL_CloseAudioDevice(device_);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     device_ = 0;
@@ -152,9 +172,13 @@ void SDLCALL SdlAudioDevice::feed(void* self, Uint8* stream, int length) {
     static_cast<SdlAudioDevice*>(self)->feed(stream, length);
 }
 
+// Sleeps while nothing plays, so that an idle clock doesn't wake the processor at every
+// buffer; SDL's own pause would, as its thread goes on feeding silence. The device runs dry
+// meanwhile, which is heard as the same silence.
 void SdlAudioDevice::feed(Uint8* stream, int length) {
+    std::unique_lock lock(mutex_);
+    resumed_.wait(lock, [this] { return playing_ || closing_; });
     std::memset(stream, spec_.silence, static_cast<std::size_t>(length));
-    std::lock_guard lock(mutex_);
     if (!playing_)
         return;
     if (position_ == 0)

@@ -11,7 +11,8 @@
 
 // The wave player on SDL2's audio subsystem. The output device is opened once for the
 // program's life, because opening one per clip costs tens of milliseconds on a desktop sound
-// server; clips are converted to its format when opened and fed from its callback.
+// server; clips are converted to its format when opened and fed from its callback, which
+// sleeps while no clip plays.
 class SdlAudioDevice final : public AudioDevice {
 public:
     using TimePoint = std::chrono::steady_clock::time_point;
@@ -44,9 +45,11 @@ private:
 
     // Shared with the device's callback thread.
     std::mutex mutex_;
-    std::condition_variable finished_;
+    std::condition_variable finished_; // a clip has been handed over to its end
+    std::condition_variable resumed_;  // a clip plays, or the device closes
     std::vector<Uint8> clip_;
     std::size_t position_ = 0;
     bool playing_ = false;
+    bool closing_ = false;
     std::optional<TimePoint> firstSample_;
 };

@@ -2,10 +2,12 @@
 #include "support/wav.h"
 #include "support/working_folder.h"
 #include "voice/sound_player.h"
+#include "wake_ups.h"
 
 #include <QFile>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -25,6 +27,9 @@ protected:
         folder_.write("sound/long.wav", toneWav(1.0));
         folder_.write("sound/short.wav", toneWav(0.3));
         folder_.write("sound/broken.wav", "RIFF nonsense");
+        folder_.write("sound/1hz.wav", toneWav(300, 1));
+        folder_.write("sound/absurdrate.wav", toneWav(0.01, 4'000'000));
+        folder_.write("sound/sixminutes.wav", toneWav(360, 8000));
     }
 
     WorkingFolder folder_;
@@ -62,6 +67,27 @@ TEST_F(SdlAudio, MissingBrokenOrUnnamedClipsAreSilentAndImmediate) {
         EXPECT_LE(millisecondsOf([&] { player.Yomiage2(clip); }), 20) << clip;
         EXPECT_FALSE(mmctl.firstSampleTime()) << clip;
     }
+}
+
+// Converting such a header to the device's rate could take more memory than there is.
+TEST_F(SdlAudio, ClipsBeyondSaneRatesOrLengthsAreSilent) {
+    SdlAudioDevice mmctl;
+    SoundPlayer player(mmctl);
+    for (const char* clip : {"sound/1hz.wav", "sound/absurdrate.wav", "sound/sixminutes.wav"}) {
+        player.Yomiage(clip);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_FALSE(mmctl.firstSampleTime()) << clip;
+    }
+}
+
+// The device stays open between clips; it must not wake the processor at every buffer.
+TEST_F(SdlAudio, AnIdleDeviceLetsTheProcessorSleep) {
+    SdlAudioDevice mmctl;
+    SoundPlayer player(mmctl);
+    player.Yomiage2("sound/short.wav");
+    const long long before = contextSwitches();
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    EXPECT_LT(contextSwitches() - before, 20); // feeding every 5 ms would be about 200
 }
 
 TEST_F(SdlAudio, AClosedDeviceStaysSilent) {
