@@ -3,7 +3,10 @@
 # sox, trimmed of leading and trailing silence and levelled to one loudness, all 22050 Hz
 # 16-bit mono. The wording follows a timekeeper reading a shogi game aloud: 4 is よん, 7 is
 # なな and 9 is きゅう, so that no count can be misheard. espeak-ng reads kana best, so the
-# wording is written in kana. Prints each clip's duration and levels.
+# wording is written in kana; where it misreads kana (りょ comes out as "rya-o") the word is
+# spelled in its phonemes between [[ and ]]. Punctuation sets the intonation: a comma keeps
+# the voice up for a word that goes on, as the ten before a units digit, and a final word
+# falls in pitch. Prints each clip's duration and levels.
 #
 #   tools/make_voices.sh [folder]     (default: data/sound)
 set -euo pipefail
@@ -19,8 +22,9 @@ trap 'rm -rf "$work"' EXIT
 target_rms_db=-18   # every clip levelled to this RMS loudness
 countdown_speed=230 # words per minute: each count must start at once and end well within its second
 speech_speed=170
+kouryo='[[k,o:r`_jod_z\'"'"'ikaN]]' # こうりょじかん
 
-# file|speed|wording
+# file|speed|wording[|further sox effects]
 clips=(
   "01.wav|$countdown_speed|いち"
   "02.wav|$countdown_speed|にい"
@@ -40,16 +44,16 @@ clips=(
   "50b.wav|$speech_speed|ごじゅうびょう"
   "55b.wav|$speech_speed|ごじゅうごびょう"
   "Motitu.wav|$speech_speed|もちじかんが きれました"
-  "01kaime.wav|$speech_speed|こうりょじかん いっかいめ"
-  "02kaime.wav|$speech_speed|こうりょじかん にかいめ"
-  "03kaime.wav|$speech_speed|こうりょじかん さんかいめ"
-  "04kaime.wav|$speech_speed|こうりょじかん よんかいめ"
-  "05kaime.wav|$speech_speed|こうりょじかん ごかいめ"
-  "06kaime.wav|$speech_speed|こうりょじかん ろっかいめ"
-  "07kaime.wav|$speech_speed|こうりょじかん ななかいめ"
-  "08kaime.wav|$speech_speed|こうりょじかん はっかいめ"
-  "09kaime.wav|$speech_speed|こうりょじかん きゅうかいめ"
-  "10kaime.wav|$speech_speed|こうりょじかん じゅっかいめ"
+  "01kaime.wav|$speech_speed|$kouryo いっかいめ"
+  "02kaime.wav|$speech_speed|$kouryo にかいめ"
+  "03kaime.wav|$speech_speed|$kouryo さんかいめ"
+  "04kaime.wav|$speech_speed|$kouryo よんかいめ"
+  "05kaime.wav|$speech_speed|$kouryo ごかいめ"
+  "06kaime.wav|$speech_speed|$kouryo ろっかいめ"
+  "07kaime.wav|$speech_speed|$kouryo ななかいめ"
+  "08kaime.wav|$speech_speed|$kouryo はっかいめ"
+  "09kaime.wav|$speech_speed|$kouryo きゅうかいめ"
+  "10kaime.wav|$speech_speed|$kouryo じゅっかいめ"
   "Nokori00.wav|$speech_speed|のこり ぜろかい"
   "Nokori01.wav|$speech_speed|のこり いっかい"
   "Nokori02.wav|$speech_speed|のこり にかい"
@@ -70,8 +74,8 @@ clips=(
   "07y1.wav|$speech_speed|なな"
   "08y1.wav|$speech_speed|はち"
   "09y1.wav|$speech_speed|きゅう"
-  "10y1.wav|$speech_speed|じゅう"
-  "10yt1.wav|$speech_speed|じゅう"
+  "10y1.wav|200|じゅう、"
+  "10yt1.wav|$speech_speed|じゅう。|bend 0.10,-300,0.18"
   "100y1.wav|$speech_speed|ひゃく"
   "Tenite.wav|$speech_speed|てにて"
   "S-kati.wav|$speech_speed|せんての かちです"
@@ -82,11 +86,12 @@ clips=(
 
 printf '%-14s %8s %9s %9s\n' clip seconds "peak dB" "RMS dB"
 for row in "${clips[@]}"; do
-  IFS='|' read -r file speed words <<<"$row"
+  IFS='|' read -r file speed words effects <<<"$row"
   espeak-ng -v ja -s "$speed" -w "$work/raw.wav" "$words"
   # Trim silence at both ends, then resample to the one format of all clips.
+  # shellcheck disable=SC2086 # the further effects are words for sox
   sox "$work/raw.wav" -r 22050 -b 16 -c 1 "$work/trimmed.wav" \
-    silence 1 0.005 0.5% reverse silence 1 0.005 0.5% reverse pad 0.01 0.02
+    silence 1 0.005 0.5% reverse silence 1 0.005 0.5% reverse pad 0.01 0.02 ${effects:-}
   rms=$(sox "$work/trimmed.wav" -n stats 2>&1 | awk '/^RMS lev dB/ {print $4}')
   gain=$(awk -v t="$target_rms_db" -v r="$rms" 'BEGIN {printf "%.2f", t - r}')
   sox "$work/trimmed.wav" "$out/$file" gain -l "$gain"
