@@ -4,6 +4,29 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Writes all the bytes, going on after a partial write; false with errno set on failure.
+bool writeAll(int fd, QByteArrayView bytes) {
+    while (!bytes.isEmpty()) {
+        const ssize_t written = ::write(fd, bytes.data(), size_t(bytes.size()));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            errno = written == 0 ? EIO : errno;
+            return false;
+        }
+        bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
+} // namespace
 
 QString decodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -28,4 +51,30 @@ std::optional<QStringList> readTextLines(const QString& path) {
     if (lines.last().isEmpty())
         lines.removeLast(); // the line end of the last line opens no new line
     return lines;
+}
+
+// Unbuffered, so that what failed half-way can be cut off again: a buffered file would try
+// to write its buffer once more before cutting, and give up.
+std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes) {
+    // Non-blocking matters only to the open: a FIFO without a reader must not hang the clock.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0)
+        return qt_error_string(errno);
+    struct stat status;
+    std::optional<QString> failure;
+    if (::fstat(fd, &status) != 0)
+        failure = qt_error_string(errno); // without the size, a failure couldn't be undone
+    else if (!S_ISREG(status.st_mode))
+        failure = QStringLiteral("通常のファイルではありません");
+    else if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+        failure = qt_error_string(errno);
+        if (::ftruncate(fd, status.st_size) != 0)
+            *failure += QStringLiteral("（書きかけの部分を取り除けませんでした：%1）")
+                            .arg(qt_error_string(errno));
+    }
+    // After a good fsync the bytes are on disk whatever close says; saying otherwise would
+    // have them written twice.
+    ::close(fd);
+    return failure;
 }

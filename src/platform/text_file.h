@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,3 +15,8 @@ std::optional<QStringList> readTextLines(const QString& path);
 
 // Decodes the bytes of such a file.
 QString decodeText(const QByteArray& bytes);
+
+// Appends bytes to the file, creating it if needed, and makes sure they are on disk. A file
+// that is not a regular one is refused. On failure the file is cut back to its size before,
+// and the reason is returned.
+std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes);

@@ -117,6 +117,8 @@ void frmTyuudan::fill() {
     frmMain& m = main_;
     for (auto [mine, theirs] : {std::pair{Lblteban3, m.Lblteban3},
                                 {Lblteme, m.Lblteme},
+                                {Lblteban1, m.Lblteban1},
+                                {Lblteban2, m.Lblteban2},
                                 {lblTT1, m.lblTT1},
                                 {Lblna1, m.Lblna1},
                                 {Lblt1, m.Lblt1},
@@ -127,12 +129,9 @@ void frmTyuudan::fill() {
         mine->setText(theirs->text());
     lblTouryou->setText(QStringLiteral("現在手番の") + (m.tb ? m.Lblna1 : m.Lblna2)->text() +
                         QStringLiteral("が投了します"));
-    const bool side1Sente = m.tbs;
-    Lblteban1->setText(side1Sente ? QStringLiteral("先手") : QStringLiteral("後手"));
-    Lblteban2->setText(side1Sente ? QStringLiteral("後手") : QStringLiteral("先手"));
     const auto inBrackets = [](const Label* name) { return u'(' + name->text() + u')'; };
-    lblSna->setText(inBrackets(side1Sente ? m.Lblna1 : m.Lblna2));
-    lblGna->setText(inBrackets(side1Sente ? m.Lblna2 : m.Lblna1));
+    lblSna->setText(inBrackets(m.tbs ? m.Lblna1 : m.Lblna2));
+    lblGna->setText(inBrackets(m.tbs ? m.Lblna2 : m.Lblna1));
     cmdSaikai->setFocus();
 }
 

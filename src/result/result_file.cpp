@@ -1,11 +1,6 @@
 #include "result/result_file.h"
 
-#include <QFile>
 #include <QStringEncoder>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -42,21 +37,6 @@ template <typename F> void forEachCharacter(const QString& text, F&& f) {
     }
 }
 
-// Writes all the bytes, going on after a partial write; false with errno set on failure.
-bool writeAll(int fd, QByteArrayView bytes) {
-    while (!bytes.isEmpty()) {
-        const ssize_t written = ::write(fd, bytes.data(), size_t(bytes.size()));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            errno = written == 0 ? EIO : errno;
-            return false;
-        }
-        bytes = bytes.sliced(written);
-    }
-    return true;
-}
-
 } // namespace
 
 QString unencodableCharacters(const QString& text) {
@@ -72,30 +52,4 @@ QByteArray toCodePage932(const QString& text) {
     QByteArray bytes;
     forEachCharacter(text, [&bytes](QStringView c) { bytes += encoded(c).value_or("?"); });
     return bytes;
-}
-
-// Unbuffered, so that what failed half-way can be cut off again: a buffered file would try
-// to write its buffer once more before cutting, and give up.
-std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes) {
-    // Non-blocking only for the open: a FIFO without a reader must not hang the clock.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd < 0)
-        return qt_error_string(errno);
-    struct stat status;
-    std::optional<QString> failure;
-    if (::fstat(fd, &status) != 0)
-        failure = qt_error_string(errno); // without the size, a failure couldn't be undone
-    else if (!S_ISREG(status.st_mode))
-        failure = QStringLiteral("通常のファイルではありません");
-    else if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
-        failure = qt_error_string(errno);
-        if (::ftruncate(fd, status.st_size) != 0)
-            *failure += QStringLiteral("（書きかけの結果を取り除けませんでした：%1）")
-                            .arg(qt_error_string(errno));
-    }
-    // After a good fsync the block is on disk whatever close says; saying otherwise would
-    // have the user record it twice.
-    ::close(fd);
-    return failure;
 }

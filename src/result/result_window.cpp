@@ -3,6 +3,7 @@
 #include "clock/main_window.h"
 #include "platform/label.h"
 #include "platform/message_box.h"
+#include "platform/text_file.h"
 #include "platform/wall_clock.h"
 #include "result/result_file.h"
 

@@ -2,7 +2,9 @@
 #include "support/working_folder.h"
 
 #include <QDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -41,4 +43,22 @@ TEST(TextFile, MissingOrUnreadableFileIsNoFile) {
     // A FIFO would wait for a writer for ever.
     ASSERT_EQ(mkfifo(folder.path("fifo").toLocal8Bit().constData(), 0600), 0);
     EXPECT_FALSE(readTextLines(QStringLiteral("fifo")));
+}
+
+// A disk that fills up half-way through an append, as a file size limit makes it.
+TEST(TextFile, ADiskFullHalfWayLeavesNoPartOfTheAppendedBytes) {
+    WorkingFolder folder;
+    const QByteArray earlier("earlier game\r\n");
+    folder.write(kFile, earlier);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = rlim_t(earlier.size() + 40);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const auto failure = appendToFile(folder.path(kFile), QByteArray(200, 'x'));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousSignal);
+    EXPECT_TRUE(failure.has_value());
+    EXPECT_EQ(folder.read(kFile), earlier);
 }

@@ -11,9 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -108,23 +106,6 @@ TEST_F(ResultFile, StrayKeysNeitherCloseTheWindowNorBreakTheRecord) {
     EXPECT_TRUE(fin.isVisible());
     QTest::keyClick(fin.txtKekka, Qt::Key_Tab);
     EXPECT_FALSE(fin.txtKekka->toPlainText().contains(u'\t'));
-}
-
-// A disk that fills up half-way through the block, as a file size limit makes it.
-TEST_F(ResultFile, ADiskFullHalfWayLeavesNoPartOfTheBlock) {
-    const QByteArray earlier("earlier game\r\n");
-    folder.write(kResults, earlier);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tight = saved;
-    tight.rlim_cur = rlim_t(earlier.size() + 40);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-    const auto failure = appendToFile(folder.path(kResults), cp932(expectedBlock()));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousSignal);
-    EXPECT_TRUE(failure.has_value());
-    EXPECT_EQ(folder.read(kResults), earlier);
 }
 
 TEST_F(ResultFile, AReadOnlyFolderIsReportedNotSwallowed) {
