@@ -2,6 +2,7 @@
 
 #include "about/about_window.h"
 #include "clock/players_file.h"
+#include "platform/alt_key_guard.h"
 #include "platform/app_icon.h"
 #include "platform/app_info.h"
 #include "platform/audio_device.h"
@@ -15,6 +16,7 @@
 #include "play/pause_window.h"
 #include "voice/move_count_reader.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -99,6 +101,11 @@ const std::vector<FrameSpec> kFrames = {
 };
 // clang-format on
 
+// A FIFO or a device in place of a picture would block the read for good.
+QPixmap readPicture(const QString& path) {
+    return QFileInfo(path).isFile() ? QPixmap(path) : QPixmap();
+}
+
 struct MenuItem {
     QAction* frmMain::*member;
     const char* name;
@@ -125,6 +132,8 @@ frmMain::frmMain(Platform& platform)
     connect(Timer1, &UiTimer::timer, this, &frmMain::Timer1_Timer);
     connect(Timer2, &UiTimer::timer, this, &frmMain::Timer2_Timer);
     new KeyPreview(this, [this](QKeyEvent* event) { return previewKey(event); });
+    // While a game is on, the settings command is off.
+    new AltKeyGuard(this, [this] { return !mnuHenkou->isEnabled(); });
 }
 
 frmMain::~frmMain() = default;
@@ -133,8 +142,11 @@ void frmMain::buildFace() {
     face = new DrawnBackground(this, kLines, kFrames);
     face->setObjectName(QStringLiteral("face"));
     face->setAutoFillBackground(true);
+    // The face sets every colour it shows: a dark desktop theme's light text would vanish on
+    // its fixed light background.
     QPalette palette = face->palette();
     palette.setColor(QPalette::Window, bgrColor(kBackColor));
+    palette.setColor(QPalette::WindowText, Qt::black);
     face->setPalette(palette);
     setCentralWidget(face);
     setFixedWidth(px(kClientWidthTwips));
@@ -227,24 +239,25 @@ bool frmMain::Form_Load() {
 }
 
 QString frmMain::showPieces(bool side1Sente) {
-    const auto show = [](QLabel* box, const char* path, std::initializer_list<Label*> labels,
+    const char* first = side1Sente ? kSentePicture : kGotePicture;
+    const char* second = side1Sente ? kGotePicture : kSentePicture;
+    // Both are read before either is shown, so that a failure changes nothing.
+    const QPixmap firstPicture = readPicture(QString::fromUtf8(first));
+    if (firstPicture.isNull())
+        return QString::fromUtf8(first);
+    const QPixmap secondPicture = readPicture(QString::fromUtf8(second));
+    if (secondPicture.isNull())
+        return QString::fromUtf8(second);
+    const auto show = [](QLabel* box, const QPixmap& picture, std::initializer_list<Label*> labels,
                          unsigned color) {
-        const QPixmap picture(QString::fromUtf8(path));
-        if (picture.isNull())
-            return false;
         box->setPixmap(picture);
         for (Label* label : labels)
             label->setTextColor(bgrColor(color));
-        return true;
     };
-    const auto side1 = {Lblk1, LblH1, LblN1};
-    const auto side2 = {Lblk2, LblH2, LblN2};
-    const char* first = side1Sente ? kSentePicture : kGotePicture;
-    const char* second = side1Sente ? kGotePicture : kSentePicture;
-    if (!show(Picture1, first, side1, side1Sente ? kSenteTextColor : kGoteTextColor))
-        return QString::fromUtf8(first);
-    if (!show(Picture2, second, side2, side1Sente ? kGoteTextColor : kSenteTextColor))
-        return QString::fromUtf8(second);
+    show(Picture1, firstPicture, {Lblk1, LblH1, LblN1},
+         side1Sente ? kSenteTextColor : kGoteTextColor);
+    show(Picture2, secondPicture, {Lblk2, LblH2, LblN2},
+         side1Sente ? kGoteTextColor : kSenteTextColor);
     return {};
 }
 

@@ -5,6 +5,11 @@
 QStringList readPlayersFile() {
     QStringList names = readTextLines(QString::fromUtf8(kPlayersFile)).value_or(QStringList());
     for (QString& name : names)
-        name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+        name = withoutControlCharacters(name);
     return names;
+}
+
+QString withoutControlCharacters(QString name) {
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return name;
 }

@@ -13,3 +13,7 @@ inline constexpr const char* kSampleName1 = "田中 一郎";
 inline constexpr const char* kSampleName2 = "中村 次郎";
 
 QStringList readPlayersFile();
+
+// A name as a window can show it and the result file can hold it: without control characters
+// such as the line end of a pasted name.
+QString withoutControlCharacters(QString name);

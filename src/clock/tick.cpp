@@ -10,6 +10,8 @@
 #include "voice/byoyomi_reader.h"
 #include "voice/kouryo_reader.h"
 
+#include <QAction>
+
 // The variables and labels of one side.
 struct frmMain::Side {
     ClockTime& t;
@@ -89,8 +91,10 @@ void frmMain::chargeByoyomiSecond(Side& side) {
         Timer1->setInterval(200);
         return;
     }
-    // Out of time: the operator confirms three seconds after the clip.
+    // Out of time: the operator confirms three seconds after the clip. Until then only the
+    // question acts on the game, so the pause command must not bring the clock back.
     Timer1->setEnabled(false);
+    mnuKaisi->setEnabled(false);
     side.n = side.p.value();
     side.Ln->setText(QString::number(side.n));
     side.Ln->repaint();

@@ -7,6 +7,8 @@
 #include "platform/ui_timer.h"
 #include "result/result_codes.h"
 
+#include <QAction>
+
 void frmMain::Timer2_Timer() {
     Timer2->setEnabled(false);
     Timer2->setInterval(0);
@@ -27,5 +29,6 @@ void frmMain::Timer2_Timer() {
     Emptiable<int>& n = tb ? t11 : t12;
     n = n - 10;
     (tb ? Lblt11 : Lblt12)->setText(QString::number(n));
+    mnuKaisi->setEnabled(true);
     Timer1->setEnabled(true);
 }

@@ -1,7 +1,9 @@
 #include "platform/sdl_audio_device.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -32,7 +34,8 @@ std::vector<Uint8> loadConverted(const QString& path, const SDL_AudioSpec& devic
     Uint8* samples = nullptr;
     Uint32 length = 0;
     const QByteArray name = QFile::encodeName(path);
-    if (path.isEmpty() || !SDL_LoadWAV(name.constData(), &source, &samples, &length))
+    // A FIFO or a device would block the read for good: only a regular file is a clip.
+    if (!QFileInfo(path).isFile() || !SDL_LoadWAV(name.constData(), &source, &samples, &length))
         return {};
     const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(samples, SDL_FreeWAV);
     if (!plausible(source, length))
@@ -52,12 +55,19 @@ std::vector<Uint8> loadConverted(const QString& path, const SDL_AudioSpec& devic
     return buffer;
 }
 
+void sayNoAudio() {
+    std::fprintf(stderr, "shogi-clock: no audio device (%s); the clock runs silently\n",
+                 SDL_GetError());
+}
+
 } // namespace
 
 SdlAudioDevice::SdlAudioDevice() {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // Ctrl+C and the like stay Qt's
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        sayNoAudio();
         return;
+    }
     SDL_AudioSpec wanted{};
     wanted.freq = kDeviceRate;
     wanted.format = AUDIO_S16SYS;
@@ -69,6 +79,7 @@ SdlAudioDevice::SdlAudioDevice() {
         SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_,
                             SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
     if (device_ == 0) {
+        sayNoAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }

@@ -5,8 +5,11 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -22,6 +25,19 @@ bool writeAll(int fd, QByteArrayView bytes) {
             return false;
         }
         bytes = bytes.sliced(written);
+    }
+    return true;
+}
+
+// Waits a while for another clock appending to the same file to finish: an append must not
+// begin while another is between its size check and its cut-back. A writer that holds the
+// lock for good (stopped, say) must not hang this clock either.
+bool lockExclusively(int fd) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
 }
@@ -64,9 +80,14 @@ std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes
     struct stat status;
     std::optional<QString> failure;
     if (::fstat(fd, &status) != 0)
-        failure = qt_error_string(errno); // without the size, a failure couldn't be undone
+        failure = qt_error_string(errno);
     else if (!S_ISREG(status.st_mode))
         failure = QStringLiteral("通常のファイルではありません");
+    else if (!lockExclusively(fd))
+        failure = QStringLiteral("他のプログラムが書き込み中です");
+    // The size is read under the lock: without it, a failure couldn't be undone.
+    else if (::fstat(fd, &status) != 0)
+        failure = qt_error_string(errno);
     else if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
         failure = qt_error_string(errno);
         if (::ftruncate(fd, status.st_size) != 0)
@@ -74,7 +95,7 @@ std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes
                             .arg(qt_error_string(errno));
     }
     // After a good fsync the bytes are on disk whatever close says; saying otherwise would
-    // have them written twice.
+    // have them written twice. Closing also releases the lock.
     ::close(fd);
     return failure;
 }

@@ -39,6 +39,12 @@ void UiTimer::followSecondsOf(const WallClock* clock) {
     restart();
 }
 
+std::optional<int> UiTimer::nextSecondWakeUpMs() const {
+    if (!secondTimer_.isActive())
+        return std::nullopt;
+    return secondTimer_.interval();
+}
+
 void UiTimer::restart() {
     timer_.stop();
     secondTimer_.stop();

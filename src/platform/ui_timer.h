@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 class WallClock;
 
@@ -20,6 +21,9 @@ public:
     // Also fires just after each change of the wall clock's second while enabled, so that a
     // handler counting seconds sees the change within milliseconds, whatever the interval.
     void followSecondsOf(const WallClock* clock);
+    // How long after its arming the wake-up for the next change of second comes; none while
+    // the timer is stopped or follows no clock.
+    std::optional<int> nextSecondWakeUpMs() const;
 
 signals:
     void timer();

@@ -9,6 +9,8 @@
 #include <QAction>
 
 void frmMain::mnuKaisi_Click() {
+    if (!mnuKaisi->isEnabled())
+        return; // no game, a game that ended, or a time-out awaiting its question
     if (!Timer1->enabled()) {
         Timer1->setEnabled(true);
         mnuKaisi->setText(QStringLiteral("対局中断(P)"));

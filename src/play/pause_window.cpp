@@ -135,11 +135,14 @@ void frmTyuudan::fill() {
     cmdSaikai->setFocus();
 }
 
-// Resumes; the resign and repetition-draw commands stay off until the next game.
+// Resumes; the resign and repetition-draw commands stay off until the next game. A game
+// that has ended, or awaits the time-out question, is never run again from here.
 void frmTyuudan::cmdSaikai_Click() {
-    main_.mnuKaisi->setText(QStringLiteral("対局中断(P)"));
-    main_.Label4->setText(QStringLiteral("P：対局中断"));
-    main_.Timer1->setEnabled(true);
+    if (main_.mnuKaisi->isEnabled()) {
+        main_.mnuKaisi->setText(QStringLiteral("対局中断(P)"));
+        main_.Label4->setText(QStringLiteral("P：対局中断"));
+        main_.Timer1->setEnabled(true);
+    }
     hide();
 }
 

@@ -1,6 +1,8 @@
 #include "result/result_file.h"
 
+#include <QRegularExpression>
 #include <QStringEncoder>
+#include <QStringList>
 #include <utility>
 
 namespace {
@@ -38,6 +40,23 @@ template <typename F> void forEachCharacter(const QString& text, F&& f) {
 }
 
 } // namespace
+
+QString blockEndLine() {
+    return QString(34, u'-');
+}
+
+QString recordedBlock(const QString& boxText) {
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = boxText.split(lineEnd);
+    const auto blank = [](const QString& line) { return line.trimmed().isEmpty(); };
+    while (!lines.isEmpty() && blank(lines.first()))
+        lines.removeFirst();
+    while (!lines.isEmpty() && blank(lines.last()))
+        lines.removeLast();
+    if (lines.isEmpty() || lines.last() != blockEndLine())
+        lines << blockEndLine();
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
 
 QString unencodableCharacters(const QString& text) {
     QString found;

@@ -30,7 +30,7 @@ QString resultSummary(const frmMain& m, const QString& today) {
         remaining(m.Lblna1, m.t1, m.k1),
         remaining(m.Lblna2, m.t2, m.k2),
         QStringLiteral("TOTAL時間 ") + m.TT1.toText(),
-        QString(34, u'-'),
+        blockEndLine(),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
@@ -73,17 +73,11 @@ void frmFin::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-QString frmFin::summaryText() const {
-    return txtKekka->toPlainText()
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(u'\n', QStringLiteral("\r\n"));
-}
-
 // Records the summary as the box holds it. A character the file's code page can't hold is
 // named before anything is written, and a failed write keeps the window and its text so that
 // the user can mend the cause and press again, or copy the text.
 void frmFin::Command1_Click() {
-    const QString text = summaryText();
+    const QString text = recordedBlock(txtKekka->toPlainText());
     MessageBoxes& boxes = main_.platform.messageBoxes;
     if (const QString lost = unencodableCharacters(text); !lost.isEmpty()) {
         const int answer = boxes.ask(
@@ -96,8 +90,7 @@ void frmFin::Command1_Click() {
         if (answer != kAnswerOk)
             return;
     }
-    const auto failure =
-        appendToFile(QString::fromUtf8(kResultFile), toCodePage932(text + QStringLiteral("\r\n")));
+    const auto failure = appendToFile(QString::fromUtf8(kResultFile), toCodePage932(text));
     if (failure) {
         boxes.ask(this,
                   {QStringLiteral("「%1」に結果を書き込めませんでした。\n理由：%2\n\n"

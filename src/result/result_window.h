@@ -23,8 +23,6 @@ protected:
 
 private:
     void Form_Load();
-    // The box's text with CR LF between its lines.
-    QString summaryText() const;
 
     frmMain& main_;
 };

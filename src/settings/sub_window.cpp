@@ -116,8 +116,12 @@ frmSub::frmSub(frmMain& main, SettingsDialog& module)
     new KeyPreview(this, [this](QKeyEvent* event) {
         if (event->key() == Qt::Key_F1)
             unload();
-        // No button answers Enter or Esc: Enter is side 2's move key.
-        return event->key() == Qt::Key_F1 || event->key() == Qt::Key_Escape;
+        // No button answers Enter or Esc: Enter is side 2's move key. In a name box Enter
+        // would put the first listed name in place of the shown one.
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const QWidget* focus = focusWidget();
+        const bool inNameBox = focus && (cboT1->isAncestorOf(focus) || cboT2->isAncestorOf(focus));
+        return event->key() == Qt::Key_F1 || event->key() == Qt::Key_Escape || (enter && inNameBox);
     });
     Form_Load();
 }
@@ -246,19 +250,10 @@ void frmSub::cmdOK_Click() {
                                            QString::fromUtf8(app_info::kTitle)});
 }
 
-// Puts the settings on the clock and starts it. A bad number stops it at that step; what
-// the steps before it did stays done, and the clock stays stopped.
+// Puts the settings on the clock and starts it. Every field is checked before anything is
+// applied: a failed start must leave a paused game exactly as it was.
 bool frmSub::startGame() {
     frmMain& m = main_;
-    m.Lblna1->setText(cboT1->currentText());
-    m.Lblna2->setText(cboT2->currentText());
-    const bool side1Sente = optTb1->isChecked();
-    m.Lblteban1->setText(side1Sente ? QStringLiteral("先手") : QStringLiteral("後手"));
-    m.Lblteban2->setText(side1Sente ? QStringLiteral("後手") : QStringLiteral("先手"));
-    m.tb = m.tbs = side1Sente;
-    if (!m.showPieces(side1Sente).isEmpty())
-        return false;
-
     const auto mainTime = [](QLineEdit* hours, QLineEdit* minutes) -> std::optional<ClockTime> {
         const auto h = toInteger16(hours->text());
         const auto mins = toInteger16(minutes->text());
@@ -267,23 +262,27 @@ bool frmSub::startGame() {
         return ClockTime::fromHms(*h, *mins, 0);
     };
     const auto t1 = mainTime(txtT11, txtT12);
-    if (!t1)
+    const auto t2 = mainTime(txtT21, txtT22);
+    const auto k1 = toDecimal(txtK1->text());
+    const auto k2 = toDecimal(txtK2->text());
+    const bool side1Sente = optTb1->isChecked();
+    if (!t1 || !t2 || !k1 || !k2 || !m.showPieces(side1Sente).isEmpty())
         return false;
+
+    const auto name = [](QComboBox* box) {
+        return withoutControlCharacters(box->currentText()).trimmed();
+    };
+    m.Lblna1->setText(name(cboT1));
+    m.Lblna2->setText(name(cboT2));
+    m.Lblteban1->setText(side1Sente ? QStringLiteral("先手") : QStringLiteral("後手"));
+    m.Lblteban2->setText(side1Sente ? QStringLiteral("後手") : QStringLiteral("先手"));
+    m.tb = m.tbs = side1Sente;
     m.t1 = *t1;
     m.Lblt1->setText(m.t1.toText());
-    const auto t2 = mainTime(txtT21, txtT22);
-    if (!t2)
-        return false;
     m.t2 = *t2;
     m.Lblt2->setText(m.t2.toText());
-    const auto k1 = toDecimal(txtK1->text());
-    if (!k1)
-        return false;
     m.k1 = m.k1s = *k1;
     m.Lblk1->setText(k1->toText());
-    const auto k2 = toDecimal(txtK2->text());
-    if (!k2)
-        return false;
     m.k2 = m.k2s = *k2;
     m.Lblk2->setText(k2->toText());
 

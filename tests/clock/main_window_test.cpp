@@ -1,4 +1,5 @@
 #include "clock/main_window.h"
+#include "platform/drawing.h"
 #include "platform/label.h"
 #include "platform/ui_timer.h"
 #include "support/fakes.h"
@@ -7,6 +8,7 @@
 #include "support/working_folder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -141,19 +143,43 @@ TEST_F(MainWindowStartUp, NamesAreShownAsPlainText) {
     EXPECT_EQ(w.Lblna2->text(), "<img src=x>");
 }
 
+// A FIFO in a picture's place would hang the read for good: it counts as missing.
 TEST_F(MainWindowStartUp, AMissingPictureIsReportedByNameAndStopsStartUp) {
-    for (const char* missing : {"bmp/Skoma.bmp", "bmp/Gkoma.bmp"}) {
-        WorkingFolder fresh;
-        fresh.write(kPlayers, QByteArray("A\r\nB\r\n"));
-        fresh.remove(QString::fromUtf8(missing));
-        fakes_.messageBoxes.asked.clear();
-        frmMain& w = load();
-        EXPECT_FALSE(loaded_);
-        ASSERT_EQ(fakes_.messageBoxes.asked.size(), 1u);
-        EXPECT_TRUE(fakes_.messageBoxes.asked[0].text.contains(QString::fromUtf8(missing)));
-        EXPECT_NE(w.Label4->text(), "S：対局設定"); // no later step ran
-        EXPECT_NE(w.Lblna1->text(), "A");
-    }
+    for (const bool fifo : {false, true})
+        for (const char* missing : {"bmp/Skoma.bmp", "bmp/Gkoma.bmp"}) {
+            WorkingFolder fresh;
+            fresh.write(kPlayers, QByteArray("A\r\nB\r\n"));
+            if (fifo)
+                fresh.makeFifo(QString::fromUtf8(missing));
+            else
+                fresh.remove(QString::fromUtf8(missing));
+            fakes_.messageBoxes.asked.clear();
+            frmMain& w = load();
+            EXPECT_FALSE(loaded_);
+            ASSERT_EQ(fakes_.messageBoxes.asked.size(), 1u);
+            EXPECT_TRUE(fakes_.messageBoxes.asked[0].text.contains(QString::fromUtf8(missing)));
+            EXPECT_NE(w.Label4->text(), "S：対局設定"); // no later step ran
+            EXPECT_NE(w.Lblna1->text(), "A");
+        }
+}
+
+// Every colour of the face, as the texts and the background show them.
+QStringList faceColours(const frmMain& w) {
+    QStringList colours{w.face->palette().color(QPalette::Window).name()};
+    for (const Label* label : w.findChildren<Label*>())
+        colours << label->objectName() + ' ' + label->textColor().name();
+    return colours;
+}
+
+TEST_F(MainWindowStartUp, TheFaceLooksTheSameUnderADarkTheme) {
+    const QStringList usual = faceColours(load());
+    EXPECT_TRUE(usual.contains("Lblt1 #000000"));
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    EXPECT_EQ(faceColours(load()), usual);
+    QApplication::setPalette(before);
 }
 
 TEST_F(MainWindowStartUp, HasTheIdleMenusTimersAndHiddenControls) {

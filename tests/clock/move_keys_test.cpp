@@ -3,6 +3,9 @@
 #include "support/game.h"
 #include "support/working_folder.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -154,4 +157,29 @@ TEST_F(MoveKeys, AWholeGameAddsUp) {
     EXPECT_TRUE(w.Timer1->enabled());
     EXPECT_EQ(w.k1.value(), Decimal(10));
     EXPECT_EQ(w.k2.value(), Decimal(10));
+}
+
+// Alt alone hands the keyboard to the menu bar, which would then take Space and Enter: during
+// a game only the mouse opens the menus.
+TEST_F(MoveKeys, AltAloneReachesTheMenuBarOnlyWhileNoGameIsOn) {
+    w.show();
+    QApplication::setActiveWindow(&w);
+    const auto tapAlt = [this] {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
+        QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        for (QKeyEvent* event : {&override, &press, &release})
+            QApplication::sendEvent(target, event);
+        return w.menuBar()->activeAction() != nullptr;
+    };
+    ASSERT_TRUE(tapAlt()); // while idle the menus take the keyboard
+    tapAlt();
+    ASSERT_EQ(w.menuBar()->activeAction(), nullptr);
+    startGame(w);
+    EXPECT_FALSE(tapAlt());
+    pressKey(w, Qt::Key_Space);
+    pressKey(w, Qt::Key_Return);
+    EXPECT_EQ(w.c1, 2);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }

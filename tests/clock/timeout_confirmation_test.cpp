@@ -1,12 +1,17 @@
 #include "platform/label.h"
 #include "platform/ui_timer.h"
+#include "play/pause_window.h"
 #include "result/result_window.h"
 #include "settings/sub_window.h"
 #include "support/game.h"
 #include "support/modal.h"
 #include "support/working_folder.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QRadioButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +39,27 @@ protected:
         while (m.Timer1->enabled())
             nextSecond(m, fakes.wallClock);
         fakes.messageBoxes.asked.clear();
+    }
+
+    // Tries every way of pausing or resuming and of ending the game from the keyboard; any
+    // window one of them opens is closed again and counted.
+    int tryToRevive() {
+        int opened = 0;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++opened;
+                modal->close();
+            }
+        });
+        closer.start(5);
+        QApplication::setActiveWindow(&m);
+        pressKey(m, Qt::Key_P);
+        m.mnuKaisi->trigger();
+        for (Qt::Key key : {Qt::Key_F2, Qt::Key_F4, Qt::Key_F5})
+            QTest::keyClick(&m, key);
+        m.pauseWindow.get().cmdSaikai_Click();
+        return opened;
     }
 
     WorkingFolder folder;
@@ -86,6 +112,7 @@ TEST_F(TimeOut, CancelGivesTenSecondsBack) {
         EXPECT_EQ(m.Lblt11->text(), QString::number(row.countAfter));
         EXPECT_FALSE(m.Jg);
         EXPECT_TRUE(m.Timer1->enabled());
+        EXPECT_TRUE(m.mnuKaisi->isEnabled()); // the game can be paused again
         EXPECT_EQ(m.Kekka, "");
         nextSecond(m, fakes.wallClock); // and the count goes on from there
         EXPECT_EQ(m.t11, row.countAfter + 1);
@@ -101,4 +128,22 @@ TEST_F(TimeOut, TheTimerWithoutATimeOutOnlyDisarms) {
     EXPECT_FALSE(m.Timer2->enabled());
     EXPECT_EQ(m.Timer2->interval(), 0);
     EXPECT_TRUE(fakes.messageBoxes.asked.empty());
+}
+
+TEST_F(TimeOut, NothingButTheQuestionActsOnTheGameAndAnEndedGameStaysEnded) {
+    m.show();
+    runOut(true, true, 10, 0);
+    const ClockTime total = m.TT1;
+    EXPECT_EQ(tryToRevive(), 0);
+    EXPECT_FALSE(m.Timer1->enabled());
+    EXPECT_TRUE(m.Timer2->enabled());
+    EXPECT_TRUE(m.Jg);
+
+    onModal<frmFin>([](frmFin& w) { w.close(); });
+    m.Timer2_Timer();
+    EXPECT_EQ(m.Kekka, "GK");
+    EXPECT_EQ(tryToRevive(), 0);
+    EXPECT_FALSE(m.Timer1->enabled());
+    EXPECT_EQ(m.TT1, total);
+    EXPECT_EQ(m.lblTT1->text(), total.toText());
 }

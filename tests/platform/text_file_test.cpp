@@ -2,10 +2,15 @@
 #include "support/working_folder.h"
 
 #include <QDir>
+#include <QFile>
+#include <atomic>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -41,7 +46,7 @@ TEST(TextFile, MissingOrUnreadableFileIsNoFile) {
     QDir().mkdir(kFile);
     EXPECT_FALSE(readTextLines(kFile));
     // A FIFO would wait for a writer for ever.
-    ASSERT_EQ(mkfifo(folder.path("fifo").toLocal8Bit().constData(), 0600), 0);
+    folder.makeFifo("fifo");
     EXPECT_FALSE(readTextLines(QStringLiteral("fifo")));
 }
 
@@ -61,4 +66,27 @@ TEST(TextFile, ADiskFullHalfWayLeavesNoPartOfTheAppendedBytes) {
     std::signal(SIGXFSZ, previousSignal);
     EXPECT_TRUE(failure.has_value());
     EXPECT_EQ(folder.read(kFile), earlier);
+}
+
+// Another clock appending to the same file holds its lock from its size check to its
+// cut-back: an append waits for it, so it can neither cut that block away nor split it.
+TEST(TextFile, AnAppendWaitsForTheOtherWritersLock) {
+    WorkingFolder folder;
+    folder.write(kFile, "first\r\n");
+    const int other =
+        ::open(QFile::encodeName(folder.path(kFile)).constData(), O_WRONLY | O_APPEND);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    std::atomic<bool> appended = false;
+    std::thread mine([&] {
+        EXPECT_FALSE(appendToFile(folder.path(kFile), "mine\r\n"));
+        appended = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(appended);
+    const QByteArray theirs("theirs\r\n");
+    EXPECT_EQ(::write(other, theirs.constData(), size_t(theirs.size())), theirs.size());
+    ::close(other);
+    mine.join();
+    EXPECT_EQ(folder.read(kFile), "first\r\ntheirs\r\nmine\r\n");
 }

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,7 +70,7 @@ TEST_F(ResultFile, ASecondGameAppendsAndEditsAreWritten) {
     second.Command1_Click();
     const QString draw = QString(expectedBlock())
                              .replace("97手にて先手 山田 太郎の勝ち(投了)", "97手にて引き分け")
-                             .replace("-\r\n", "-\r\nメモ\r\n");
+                             .replace("-\r\n", "-\r\nメモ\r\n" + blockEndLine() + "\r\n");
     EXPECT_EQ(folder.read(kResults),
               QByteArray("earlier\xff\xfe bytes\r\n") + cp932(expectedBlock()) + cp932(draw));
 }
@@ -94,7 +95,7 @@ TEST_F(ResultFile, AFileThatCantBeWrittenKeepsTheWindowAndItsText) {
     EXPECT_TRUE(fin.txtKekka->toPlainText().endsWith("edited"));
     QDir().rmdir(kResults); // the cause mended, the same button records it
     QTest::mouseClick(fin.Command1, Qt::LeftButton);
-    EXPECT_TRUE(folder.read(kResults).endsWith(cp932("edited\r\n")));
+    EXPECT_TRUE(folder.read(kResults).endsWith(cp932("edited\r\n" + blockEndLine() + "\r\n")));
     EXPECT_FALSE(fin.isVisible());
 }
 
@@ -106,6 +107,20 @@ TEST_F(ResultFile, StrayKeysNeitherCloseTheWindowNorBreakTheRecord) {
     EXPECT_TRUE(fin.isVisible());
     QTest::keyClick(fin.txtKekka, Qt::Key_Tab);
     EXPECT_FALSE(fin.txtKekka->toPlainText().contains(u'\t'));
+}
+
+// Players still pressing keys after the result message type them into the box.
+TEST_F(ResultFile, KeysHitAfterTheResultMessageStayOutOfTheRecord) {
+    frmFin fin(m);
+    fin.show();
+    fin.txtKekka->setFocus();
+    fin.txtKekka->moveCursor(QTextCursor::Start);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Return, Qt::Key_Space, Qt::Key_Return})
+        QTest::keyClick(fin.txtKekka, key);
+    fin.txtKekka->moveCursor(QTextCursor::End);
+    QTest::keyClick(fin.txtKekka, Qt::Key_Return);
+    QTest::mouseClick(fin.Command1, Qt::LeftButton);
+    EXPECT_EQ(folder.read(kResults), cp932(expectedBlock()));
 }
 
 TEST_F(ResultFile, AReadOnlyFolderIsReportedNotSwallowed) {
@@ -131,7 +146,7 @@ TEST_F(ResultFile, CharactersTheCodePageCantHoldAreNamedFirst) {
     EXPECT_FALSE(QFile::exists(folder.path(kResults))); // back to edit: nothing written
 
     fin.Command1_Click(); // OK: written with "?" in their place
-    EXPECT_TRUE(folder.read(kResults).endsWith("-\r\n?? ? ?\r\n"));
+    EXPECT_TRUE(folder.read(kResults).endsWith(cp932("-\r\n?? ? ?\r\n" + blockEndLine() + "\r\n")));
 }
 
 TEST(ResultFileText, CodePage932Conversion) {
@@ -142,4 +157,19 @@ TEST(ResultFileText, CodePage932Conversion) {
     EXPECT_EQ(unencodableCharacters("〜−‖¢£¬"), "");
     EXPECT_EQ(toCodePage932("〜−‖¢£¬～"),
               QByteArray("\x81\x60\x81\x7c\x81\x61\x81\x91\x81\x92\x81\xca\x81\x60"));
+}
+
+TEST(ResultFileText, BlankLinesAroundTheTextGoAndTheClosingLineStays) {
+    const QString end = blockEndLine() + "\r\n";
+    const struct {
+        const char* box;
+        QString block;
+    } rows[] = {
+        {"\n\n \nA\nB", "A\r\nB\r\n" + end},
+        {"A\n\u3000\n\nB\n\n", "A\r\n\u3000\r\n\r\nB\r\n" + end},
+        {"A\r\n----------------------------------\n\n\t\n", "A\r\n" + end},
+        {"", end},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(recordedBlock(QString::fromUtf8(row.box)), row.block) << row.box;
 }

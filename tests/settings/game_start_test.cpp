@@ -3,6 +3,7 @@
 #include "platform/ui_timer.h"
 #include "settings/sub_window.h"
 #include "support/fakes.h"
+#include "support/game.h"
 #include "support/modal.h"
 #include "support/working_folder.h"
 
@@ -27,8 +28,10 @@ protected:
         m.show();
     }
 
-    // Opens the settings from the menu, lets fill change the fields, clicks 対局開始.
-    void startThroughTheDialog(const std::function<void(frmSub&)>& fill) {
+    // Opens the settings (from the menu unless told otherwise), lets fill change the fields,
+    // clicks 対局開始.
+    void startThroughTheDialog(const std::function<void(frmSub&)>& fill,
+                               const std::function<void()>& open = {}) {
         onModal<frmSub>([fill](frmSub& dialog) {
             frmSub* sub = &dialog;
             fill(*sub);
@@ -36,7 +39,10 @@ protected:
             if (sub->isVisible())
                 sub->hide(); // a failed start leaves it open; the test looks afterwards
         });
-        m.mnuHenkou->trigger();
+        if (open)
+            open();
+        else
+            m.mnuHenkou->trigger();
     }
 
     static void type(QLineEdit* field, const QString& text) {
@@ -46,6 +52,20 @@ protected:
     }
 
     QColor pictureColor(QLabel* box) const { return box->pixmap().toImage().pixelColor(100, 100); }
+
+    // Everything a start writes, as the players see it and as the clock holds it.
+    QStringList gameAsShown() const {
+        QStringList shown;
+        for (const Label* label : m.findChildren<Label*>())
+            shown << label->objectName() + '=' + label->text() + ' ' + label->textColor().name();
+        for (QLabel* picture : {m.Picture1, m.Picture2})
+            shown << pictureColor(picture).name();
+        shown << m.t1.toText() << m.t2.toText() << m.k1.value().toText() << m.k2.value().toText()
+              << QString::number(m.tb) << QString::number(m.tbs) << QString::number(m.c1)
+              << QString::number(m.Timer1->enabled()) << QString::number(m.mnuHenkou->isEnabled())
+              << QString::number(m.mnuKaisi->isEnabled());
+        return shown;
+    }
 
     WorkingFolder folder;
     FakePlatform fakes;
@@ -144,35 +164,48 @@ TEST_F(GameStart, ConversionsOfTheTypedNumbers) {
     }
 }
 
-TEST_F(GameStart, AnEmptyFieldStopsAtItsStepAndLeavesTheEarlierStepsDone) {
+// A bad field stops the start before anything is applied: the game a replay would have
+// replaced, here one under way, stays exactly as it was.
+TEST_F(GameStart, ABadFieldAppliesNothing) {
+    startThroughTheDialog([](frmSub&) {});
+    pressKey(m, Qt::Key_Space);
+    m.Timer1->setEnabled(false);
+    fakes.mmctl.log.clear();
+    const QStringList before = gameAsShown();
+    QLineEdit* const* const fields[] = {&m.settings.form().txtT11, &m.settings.form().txtT12,
+                                        &m.settings.form().txtT21, &m.settings.form().txtT22,
+                                        &m.settings.form().txtK1,  &m.settings.form().txtK2};
+    for (QLineEdit* const* bad : fields) {
+        fakes.messageBoxes.asked.clear();
+        startThroughTheDialog(
+            [bad, &fields](frmSub& sub) {
+                for (QLineEdit* const* field : fields)
+                    (*field)->setText((*field)->objectName().startsWith("txtK") ? "10" : "0");
+                sub.cboT1->setEditText("左");
+                QTest::mouseClick(sub.optTb2, Qt::LeftButton);
+                type(sub.txtT12, "20");
+                type(*bad, bad == fields[3] ? "" : "x");
+            },
+            [this] { m.settings.showModal(std::nullopt); }); // as a replay opens it
+        ASSERT_EQ(fakes.messageBoxes.asked.size(), 1u);
+        const MessageBoxRequest& box = fakes.messageBoxes.asked[0];
+        EXPECT_EQ(box.text, "ちゃんとした数値を入力して下さい！");
+        EXPECT_EQ(box.title, "バンクロ");
+        EXPECT_EQ(box.buttons, MessageBoxRequest::Buttons::Ok);
+        EXPECT_EQ(box.icon, MessageBoxRequest::Icon::None);
+        EXPECT_EQ(gameAsShown(), before) << (*bad)->objectName().toStdString();
+        EXPECT_TRUE(fakes.mmctl.log.empty());
+    }
+}
+
+// A pasted name brings its line end along; the result file must get one line per name.
+TEST_F(GameStart, NamesAreCleanedOfControlCharactersAndSurroundingSpaces) {
     startThroughTheDialog([](frmSub& sub) {
-        sub.cboT1->setEditText("左");
-        QTest::mouseClick(sub.optTb2, Qt::LeftButton);
-        type(sub.txtT12, "20");
-        type(sub.txtT22, "");
+        sub.cboT1->setEditText(" 羽生 善治\r\n");
+        sub.cboT2->setEditText("\t谷川\n浩司 ");
     });
-    ASSERT_EQ(fakes.messageBoxes.asked.size(), 1u);
-    const MessageBoxRequest& box = fakes.messageBoxes.asked[0];
-    EXPECT_EQ(box.text, "ちゃんとした数値を入力して下さい！");
-    EXPECT_EQ(box.title, "バンクロ");
-    EXPECT_EQ(box.buttons, MessageBoxRequest::Buttons::Ok);
-    EXPECT_EQ(box.icon, MessageBoxRequest::Icon::None);
-    // Done before the failing step:
-    EXPECT_EQ(m.Lblna1->text(), "左");
-    EXPECT_EQ(m.Lblteban1->text(), "後手");
-    EXPECT_FALSE(m.tb);
-    EXPECT_EQ(pictureColor(m.Picture1), QColor(Qt::yellow));
-    EXPECT_EQ(m.Lblk1->textColor(), kNavy);
-    EXPECT_EQ(m.t1, ClockTime::fromHms(0, 20, 0));
-    EXPECT_EQ(m.Lblt1->text(), "0:20:00");
-    // Not done:
-    EXPECT_EQ(m.t2, ClockTime::fromHms(0, 10, 0));
-    EXPECT_EQ(m.Lblt2->text(), "0:15:00");
-    EXPECT_TRUE(m.k1.isEmpty());
-    EXPECT_FALSE(m.Timer1->enabled());
-    EXPECT_TRUE(m.mnuHenkou->isEnabled());
-    EXPECT_FALSE(m.mnuKaisi->isEnabled());
-    EXPECT_TRUE(fakes.mmctl.log.empty());
+    EXPECT_EQ(m.Lblna1->text(), "羽生 善治");
+    EXPECT_EQ(m.Lblna2->text(), "谷川浩司");
 }
 
 TEST_F(GameStart, ANewGameResetsTheLastOnesResultAndTheDialogKeepsItsValues) {

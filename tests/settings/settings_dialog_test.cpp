@@ -156,6 +156,25 @@ TEST_F(SettingsDialogTest, EnterAndEscNeitherStartAGameNorCloseTheDialog) {
     EXPECT_FALSE(m.Timer1->enabled());
 }
 
+// Enter is side 2's move key, so it is pressed in the dialog too; in a name box whose text
+// is selected it must not put another listed name in place of the shown one.
+TEST_F(SettingsDialogTest, EnterInANameBoxKeepsTheShownName) {
+    folder.write(kPlayers, cp932("羽田\r\n表\r\n"));
+    frmMain& m = load();
+    m.show();
+    onModal<frmSub>([](frmSub& sub) {
+        for (QComboBox* box : {sub.cboT2, sub.cboT1}) {
+            const QString shown = box->currentText();
+            box->setFocus(Qt::TabFocusReason);
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+                QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_EQ(box->currentText(), shown);
+        }
+        sub.close();
+    });
+    m.mnuHenkou->trigger();
+}
+
 TEST_F(SettingsDialogTest, TheSettingsCommandHidesTheDrawButtonAndTheFullHeightShowsIt) {
     frmMain& m = load();
     m.show();

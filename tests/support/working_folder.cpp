@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QStringEncoder>
 #include <stdexcept>
+#include <sys/stat.h>
 
 WorkingFolder::WorkingFolder()
     : previous_(QDir::currentPath()) {
@@ -37,6 +38,12 @@ void WorkingFolder::write(const QString& relative, const QByteArray& bytes) cons
 
 void WorkingFolder::remove(const QString& relative) const {
     QFile::remove(path(relative));
+}
+
+void WorkingFolder::makeFifo(const QString& relative) const {
+    remove(relative);
+    if (mkfifo(QFile::encodeName(path(relative)).constData(), 0600) != 0)
+        throw std::runtime_error("can't make a FIFO");
 }
 
 QByteArray WorkingFolder::read(const QString& relative) const {

@@ -14,6 +14,8 @@ public:
     QString path(const QString& relative) const;
     void write(const QString& relative, const QByteArray& bytes) const;
     void remove(const QString& relative) const;
+    // Puts a FIFO, which blocks any read until a writer comes, in the place of a file.
+    void makeFifo(const QString& relative) const;
     QByteArray read(const QString& relative) const;
 
 private:
