@@ -5,12 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QPixmap appIconPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+void paintAppIcon(QPainter& p, qreal s) {
     p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = size;
     QPainterPath piece;
     piece.moveTo(0.50 * s, 0.04 * s);
     piece.lineTo(0.80 * s, 0.18 * s);
@@ -26,9 +22,20 @@ QPixmap appIconPixmap(int size) {
     p.drawPath(piece);
     QFont font = fontFor({Face::MsPMincho, 9, true});
     font.setPixelSize(static_cast<int>(0.52 * s));
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(0, 0.28 * s, s, 0.62 * s), Qt::AlignCenter, QStringLiteral("時"));
+    // The glyph as an outline, so that the SVG icon needs no font to show it.
+    const QString character = QStringLiteral("時");
+    const QRectF box = QFontMetricsF(font).boundingRect(character);
+    const QRectF area(0, 0.28 * s, s, 0.62 * s);
+    QPainterPath glyph;
+    glyph.addText(area.center() - box.center(), font, character);
+    p.fillPath(glyph, Qt::black);
+}
+
+QPixmap appIconPixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paintAppIcon(p, size);
     return pixmap;
 }
 

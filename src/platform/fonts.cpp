@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFontDatabase>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -32,6 +34,13 @@ QFont fontFor(const FontSpec& spec) {
 
 void installDefaultFont() {
     QApplication::setFont(fontFor(kDefaultFont));
+}
+
+void warnWithoutJapaneseFont() {
+    if (QFontDatabase::families(QFontDatabase::Japanese).isEmpty())
+        std::fputs("shogi-clock: no font covering Japanese was found, so the Japanese text "
+                   "shows as empty boxes; install fonts-noto-cjk or another Japanese font\n",
+                   stderr);
 }
 
 QColor bgrColor(unsigned bgr) {

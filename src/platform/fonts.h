@@ -20,5 +20,8 @@ QFont fontFor(const FontSpec& spec);
 // The application's default font, a 9-point Japanese gothic, as on the designing system.
 void installDefaultFont();
 
+// Says on stderr when no installed font covers Japanese, as every text would show as boxes.
+void warnWithoutJapaneseFont();
+
 // Colours as the layouts write them: 0x00BBGGRR.
 QColor bgrColor(unsigned bgr);
