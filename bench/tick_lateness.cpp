@@ -1,17 +1,19 @@
 // Runs the real main window with the real timer on the real wall clock and measures how late
-// after each change of the wall clock's second the tick counts it, for Timer1 intervals of
+// after each change of the wall clock's second the tick counts it, for tick timer intervals of
 // 1000, 500 and 200 ms, with the timer woken at each change of second and, as the baseline,
 // with plain polling at the interval. Also reports the process's CPU use while running.
 //
 //   cd data && QT_QPA_PLATFORM=offscreen ../build/bench/tick-lateness [seconds per run]
 
-#include "clock/main_window.h"
-#include "platform/fonts.h"
-#include "platform/system_platform.h"
-#include "platform/ui_timer.h"
+#include "gui/main_window.h"
+#include "gui/settings_dialog.h"
+#include "gui/widgets/fonts.h"
+#include "gui/widgets/ui_timer.h"
+#include "system/system_services.h"
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -27,19 +29,17 @@ double cpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-void run(frmMain& w, const WallClock& clock, int interval, bool aligned, int seconds) {
-    w.t1 = w.t2 = ClockTime::fromHms(5, 0, 0); // main time throughout: the interval stays
-    w.Timer1->followSecondsOf(aligned ? &clock : nullptr);
-    w.Timer1->setEnabled(true);
+void run(MainWindow& w, const WallClock& clock, int interval, bool aligned, int seconds) {
+    w.tickTimer->followSecondsOf(aligned ? &clock : nullptr);
     std::vector<int> lateness;
-    ClockTime counted = w.TT1;
+    ClockTime counted = w.game().totalTime();
     QEventLoop loop;
-    const auto connection = QObject::connect(w.Timer1, &UiTimer::timer, [&] {
-        if (w.TT1 == counted)
+    const auto connection = QObject::connect(w.tickTimer, &UiTimer::timer, [&] {
+        if (w.game().totalTime() == counted)
             return;
-        counted = w.TT1;
+        counted = w.game().totalTime();
         lateness.push_back(clock.timeOfDay().msec());
-        w.Timer1->setInterval(interval); // after the tick's own first-second change
+        w.tickTimer->setInterval(interval); // after the tick's own first-second change
         if (static_cast<int>(lateness.size()) > seconds)
             loop.quit();
     });
@@ -49,7 +49,6 @@ void run(frmMain& w, const WallClock& clock, int interval, bool aligned, int sec
     const double cpu = cpuSeconds() - cpuBefore;
     const double wall = wallBefore.msecsTo(QTime::currentTime()) / 1000.0;
     QObject::disconnect(connection);
-    w.Timer1->setEnabled(false);
     lateness.erase(lateness.begin()); // the first second ran at the designed interval
     std::sort(lateness.begin(), lateness.end());
     const auto at = [&](double q) {
@@ -66,10 +65,14 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     installDefaultFont();
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    SystemPlatform system; // without a sound card (or with SDL_AUDIODRIVER=dummy) it is silent
-    frmMain w(system.platform);
-    if (!w.Form_Load())
+    SystemServices system; // without a sound card (or with SDL_AUDIODRIVER=dummy) it is silent
+    MainWindow w(system.services);
+    if (!w.startUp())
         return 1;
+    // Five hours of main time on each side: the interval stays where each run sets it.
+    w.settings.get().leftHoursEdit->setText(QStringLiteral("5"));
+    w.settings.get().rightHoursEdit->setText(QStringLiteral("5"));
+    w.settings.get().start();
     std::printf("%-18s %8s  %6s   lateness after the change of second\n", "timer", "interval",
                 "count");
     for (const bool aligned : {false, true})

@@ -1,12 +1,12 @@
-// Measures the sound player on SDL's dummy driver, which plays at a sound card's pace:
-// the time from a Yomiage call to the clip's first sample reaching the device, and how long
-// Yomiage2 returns after the clip's end, over every clip in the sound folder; and how often
-// the process wakes up while the device is open but nothing plays.
+// Measures the voice on SDL's dummy driver, which plays at a sound card's pace: the time
+// from asking for a clip to its first sample reaching the device, and how long a waited
+// clip returns after its end, over every clip in the sound folder; and how often the process
+// wakes up while the device is open but nothing plays.
 //
-//   SDL_AUDIODRIVER=dummy build/bench/voice-latency data/sound
+//   SDL_AUDIODRIVER=dummy build/bench/voice-latency data
 
-#include "platform/sdl_audio_device.h"
-#include "voice/sound_player.h"
+#include "core/announcer.h"
+#include "system/sdl_audio_device.h"
 #include "wake_ups.h"
 
 #include <QDir>
@@ -52,15 +52,15 @@ void report(const char* what, std::vector<double> values) {
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: voice-latency <sound folder>\n");
+        std::fprintf(stderr, "usage: voice-latency <working folder holding sound/>\n");
         return 2;
     }
-    SdlAudioDevice mmctl;
-    if (!mmctl.hasDevice()) {
+    SdlAudioDevice device;
+    if (!device.hasDevice()) {
         std::fprintf(stderr, "no audio device (set SDL_AUDIODRIVER=dummy)\n");
         return 1;
     }
-    SoundPlayer player(mmctl);
+    Announcer voice(device);
     reportIdleWakeUps("idle, before any clip");
     std::mt19937 random(1);
     std::uniform_int_distribution<int> phase(0, 10'000);
@@ -70,27 +70,28 @@ int main(int argc, char* argv[]) {
     // a sound card and long clips end late by its drift; short clips show the player's own.
     std::vector<double> shortOverruns;
     std::vector<double> longOverruns;
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(QStringLiteral("sound"));
     for (const QString& name : folder.entryList({"*.wav"}, QDir::Files, QDir::Name)) {
         const QString path = folder.filePath(name);
         // Requests come at any moment of the device's buffer period.
         std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
         const auto called = Clock::now();
-        player.Yomiage(path);
-        while (!mmctl.firstSampleTime())
+        voice.play(name);
+        while (!device.firstSampleTime())
             std::this_thread::sleep_for(std::chrono::microseconds(100));
-        starts.push_back(Ms(*mmctl.firstSampleTime() - called).count());
+        starts.push_back(Ms(*device.firstSampleTime() - called).count());
 
         std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
         const auto waited = Clock::now();
-        player.Yomiage2(path);
+        voice.playAndWait(name);
         const double length = clipMilliseconds(path);
         const double overrun = Ms(Clock::now() - waited).count() - length;
         overruns.push_back(overrun);
         (length < 500 ? shortOverruns : longOverruns).push_back(overrun);
     }
-    report("Yomiage to first sample", starts);
-    report("Yomiage2 past the clip's end", overruns);
+    report("play to first sample", starts);
+    report("waited play past the clip's end", overruns);
     report("  clips under 0.5 s", shortOverruns);
     report("  clips from 0.5 s", longOverruns);
     reportIdleWakeUps("idle, after the clips");

@@ -1,7 +1,7 @@
-#include "clock/main_window.h"
-#include "platform/command_line.h"
-#include "platform/fonts.h"
-#include "platform/system_platform.h"
+#include "gui/main_window.h"
+#include "gui/widgets/fonts.h"
+#include "system/command_line.h"
+#include "system/system_services.h"
 
 #include <QApplication>
 
@@ -13,9 +13,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     installDefaultFont();
     warnWithoutJapaneseFont();
-    SystemPlatform system;
-    frmMain window(system.platform);
-    if (!window.Form_Load())
+    SystemServices system;
+    MainWindow window(system.services);
+    if (!window.startUp())
         return EXIT_FAILURE;
     window.show();
     return app.exec();

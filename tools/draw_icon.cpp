@@ -3,7 +3,7 @@
 //
 //   draw-icon data/icons/hicolor
 
-#include "platform/app_icon.h"
+#include "gui/widgets/app_icon.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 //
 //   draw-pieces data/bmp
 
-#include "platform/fonts.h"
+#include "gui/widgets/fonts.h"
 
 #include <QApplication>
 #include <QDir>

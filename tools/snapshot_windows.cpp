@@ -3,17 +3,17 @@
 //
 //   cd data && ../build/tools/snapshot-windows /tmp/shots
 
-#include "about/about_window.h"
-#include "clock/main_window.h"
-#include "furigoma/furigoma_window.h"
-#include "platform/fonts.h"
-#include "platform/label.h"
-#include "platform/system_platform.h"
-#include "platform/ui_timer.h"
-#include "platform/window_geometry.h"
-#include "play/pause_window.h"
-#include "result/result_window.h"
-#include "settings/sub_window.h"
+#include "core/game_clock.h"
+#include "gui/about_dialog.h"
+#include "gui/main_window.h"
+#include "gui/pause_dialog.h"
+#include "gui/result_dialog.h"
+#include "gui/settings_dialog.h"
+#include "gui/toss_dialog.h"
+#include "gui/widgets/fonts.h"
+#include "gui/widgets/ui_timer.h"
+#include "gui/widgets/window_geometry.h"
+#include "system/system_services.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,34 +38,38 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    SystemPlatform system;
-    frmMain main(system.platform);
-    if (!main.Form_Load())
+    SystemServices system;
+    MainWindow main(system.services);
+    if (!main.startUp())
         return 1;
-    frmAbout about(&main);
-    bool ok = save(&main, folder, "frmMain") && save(&about, folder, "frmAbout");
-    frmSub& sub = main.settings.form();
-    for (const auto& [height, name] : {std::pair{5200, "frmSub-5200"}, {6050, "frmSub-6050"}}) {
-        setOuterHeight(&sub, height);
-        ok = ok && save(&sub, folder, name);
-        sub.hide();
+    AboutDialog about(&main);
+    bool ok = save(&main, folder, "main_window") && save(&about, folder, "about_dialog");
+    SettingsDialog& settings = main.settings.get();
+    for (const auto& [height, name] :
+         {std::pair{5200, "settings_dialog-5200"}, {6050, "settings_dialog-6050"}}) {
+        setOuterHeight(&settings, height);
+        ok = ok && save(&settings, folder, name);
+        settings.hide();
     }
-    sub.cmdOK_Click(); // a game with the dialog's defaults, to fill the game windows
-    main.c1 = 97;
-    main.Tkekka = QStringLiteral("先手 ") + main.Lblna1->text() + QStringLiteral("の勝ち(投了)");
-    frmTyuudan& pause = main.pauseWindow.get();
-    pause.fill();
-    frmFin fin(main);
-    ok = ok && save(&pause, folder, "frmTyuudan") && save(&fin, folder, "frmFin");
+    settings.start(); // a game with the dialog's defaults, to fill the game windows
+    PauseDialog& pause = main.pauseDialog.get();
+    pause.showSnapshot();
+    GameResult result = main.game().result();
+    result.outcome = Outcome::SenteWins;
+    result.resigned = true;
+    result.movesPlayed = 97;
+    ResultDialog resultDialog(result.summary(system.wallClock.todayShortText()),
+                              system.messageBoxes, &main);
+    ok = ok && save(&pause, folder, "pause_dialog") && save(&resultDialog, folder, "result_dialog");
 
     // The piece toss at a few steps of its animation, driven step by step.
-    frmFurigoma toss(main);
-    toss.tmrAni->setEnabled(false);
+    TossDialog toss(Side::Left, system.random, &settings);
+    toss.animationTimer->setEnabled(false);
     int step = 0;
     for (const int shot : {0, 1, 2, 3, 30, 66, 74, 91}) {
-        for (; step < shot && !toss.tmrStop->enabled(); ++step)
-            toss.tmrAni_Timer();
-        ok = ok && save(&toss, folder, qPrintable(QStringLiteral("frmFurigoma-%1").arg(shot)));
+        for (; step < shot && !toss.closeTimer->enabled(); ++step)
+            toss.animateStep();
+        ok = ok && save(&toss, folder, qPrintable(QStringLiteral("toss_dialog-%1").arg(shot)));
     }
     return ok ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #include "support/fakes.h"
 
 void RecordingAudioDevice::command(AudioCommand command) {
-    static const char* const names[] = {"Close", "Open", "Prev", "Play", "close"};
+    static const char* const names[] = {"Close", "Open", "Rewind", "Play", "close"};
     log.push_back(QString::fromLatin1(names[static_cast<int>(command)]));
 }
 

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "platform/audio_device.h"
-#include "platform/message_box.h"
-#include "platform/platform.h"
-#include "platform/process.h"
-#include "platform/random_source.h"
-#include "platform/wall_clock.h"
+#include "core/audio_device.h"
+#include "core/process.h"
+#include "core/random_source.h"
+#include "core/wall_clock.h"
 
 #include <QDateTime>
 #include <deque>
@@ -19,22 +17,6 @@ public:
     QTime timeOfDay() const override { return now.time(); }
     QDate today() const override { return now.date(); }
     void advanceMs(int ms) { now = now.addMSecs(ms); }
-};
-
-// Records every box asked for and answers from a script (OK when the script is empty).
-class ScriptedMessageBoxes final : public MessageBoxes {
-public:
-    std::vector<MessageBoxRequest> asked;
-    std::deque<int> answers;
-
-    int ask(QWidget*, const MessageBoxRequest& request) override {
-        asked.push_back(request);
-        if (answers.empty())
-            return kAnswerOk;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
 };
 
 // Logs every step the play procedures take: "Wait" for the wait flag, "FileName <path>",
@@ -78,13 +60,4 @@ public:
         numbers.pop_front();
         return n;
     }
-};
-
-struct FakePlatform {
-    FakeWallClock wallClock;
-    ScriptedMessageBoxes messageBoxes;
-    RecordingAudioDevice mmctl;
-    RecordingProcess process;
-    ScriptedRandom random;
-    Platform platform{wallClock, messageBoxes, mmctl, process, random};
 };

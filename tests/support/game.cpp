@@ -1,33 +1,36 @@
 #include "support/game.h"
 
-#include "platform/label.h"
-#include "platform/ui_timer.h"
-#include "settings/sub_window.h"
+#include "gui/settings_dialog.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
 
-void putGameOnClock(frmMain& w, const GameSetup& setup) {
-    w.t1 = setup.main1;
-    w.t2 = setup.main2;
-    w.k1 = w.k1s = setup.minutes1;
-    w.k2 = w.k2s = setup.minutes2;
-    w.tbs11 = w.ts11 = setup.byoyomi1;
-    w.tbs12 = w.ts12 = setup.byoyomi2;
-    w.t11 = w.t12 = 0;
-    w.tb = w.tbs = setup.side1Sente;
-    w.tm1 = w.tm2 = false;
-    w.c1 = 0;
-    w.TT1 = ClockTime();
-    w.Jg = false;
-    w.Tr = false;
-    w.Kekka = "";
-    w.Timer1->setEnabled(true);
+void startGame(MainWindow& w, const GameSetup& setup) {
+    SettingsDialog& dialog = w.settings.get();
+    const std::pair<QLineEdit*, QString> fields[] = {
+        {dialog.leftHoursEdit, QString::number(setup.leftHours)},
+        {dialog.leftMinutesEdit, QString::number(setup.leftMinutes)},
+        {dialog.rightHoursEdit, QString::number(setup.rightHours)},
+        {dialog.rightMinutesEdit, QString::number(setup.rightMinutes)},
+        {dialog.leftConsiderationEdit, setup.leftConsideration},
+        {dialog.rightConsiderationEdit, setup.rightConsideration},
+    };
+    for (const auto& [edit, text] : fields)
+        edit->setText(text);
+    const auto choose = [](const std::array<QRadioButton*, 3>& options, int seconds) {
+        options[seconds == 10 ? 0 : seconds == 30 ? 1 : 2]->setChecked(true);
+    };
+    choose(dialog.leftByoyomiOptions, setup.leftByoyomi);
+    choose(dialog.rightByoyomiOptions, setup.rightByoyomi);
+    dialog.selectFirstPlayer(setup.senteSide);
+    dialog.start();
 }
 
-void nextSecond(frmMain& w, FakeWallClock& clock) {
+void nextSecond(MainWindow& w, FakeWallClock& clock) {
     clock.advanceMs(1000);
-    w.Timer1_Timer();
+    w.game().tick();
 }
 
 void pressKey(QWidget& window, Qt::Key key, bool autoRepeat, Qt::KeyboardModifiers modifiers) {
@@ -42,8 +45,4 @@ void pressKey(QWidget& window, Qt::Key key, bool autoRepeat, Qt::KeyboardModifie
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text, autoRepeat);
     QApplication::sendEvent(target, &release);
-}
-
-void startGame(frmMain& w) {
-    w.settings.form().cmdOK_Click();
 }

@@ -1,4 +1,4 @@
-#include "platform/fonts.h"
+#include "gui/widgets/fonts.h"
 #include "support/modal.h"
 
 #include <QApplication>

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QStringEncoder>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -12,12 +11,6 @@ WorkingFolder::WorkingFolder()
     : previous_(QDir::currentPath()) {
     if (!dir_.isValid())
         throw std::runtime_error("no temporary folder");
-    QDir(dir_.path()).mkdir(QStringLiteral("bmp"));
-    QImage picture(201, 209, QImage::Format_RGB32);
-    picture.fill(Qt::darkRed);
-    picture.save(path(QStringLiteral("bmp/Skoma.bmp")), "BMP");
-    picture.fill(Qt::yellow);
-    picture.save(path(QStringLiteral("bmp/Gkoma.bmp")), "BMP");
     QDir::setCurrent(dir_.path());
 }
 

@@ -4,8 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh working folder for one test, holding the two piece pictures; the process works
-// in it until the object goes.
+// A fresh working folder for one test; the process works in it until the object goes.
 class WorkingFolder {
 public:
     WorkingFolder();

@@ -1,0 +1,284 @@
+#include "core/game_clock.h"
+
+#include "core/byoyomi_reader.h"
+#include "core/wall_clock.h"
+
+namespace {
+
+constexpr int kFirstCountedSecondPollMs = 500;
+constexpr int kConsiderationMinutePollMs = 200;
+constexpr int kSecondsGivenBack = 10;
+constexpr ClockTime kStartUpMainTime = ClockTime::fromHms(0, 10, 0);
+
+ClockTime timeOfDay(const WallClock& clock) {
+    const QTime now = clock.timeOfDay();
+    return ClockTime::fromHms(now.hour(), now.minute(), now.second());
+}
+
+} // namespace
+
+GameClock::GameClock(const WallClock& wallClock, AudioDevice& audio, QObject* parent)
+    : QObject(parent)
+    , wallClock_(wallClock)
+    , announcer_(audio) {
+    for (SideClock& clock : clocks_)
+        clock.mainTime = kStartUpMainTime;
+}
+
+void GameClock::loadPlayers(const QStringList& lines) {
+    for (const Side side : kBothSides) {
+        const std::size_t i = indexOf(side);
+        if (qsizetype(i) >= lines.size())
+            return;
+        names_[i] = lines[qsizetype(i)];
+        emit nameChanged(side);
+    }
+}
+
+std::optional<SettingsField> GameClock::startGame(const GameSettings& settings) {
+    const auto checked = settings.check();
+    if (const auto* bad = std::get_if<SettingsField>(&checked))
+        return *bad;
+    apply(std::get<GameSettings::Checked>(checked));
+    return std::nullopt;
+}
+
+void GameClock::apply(const GameSettings::Checked& game) {
+    names_ = game.names;
+    for (const Side side : kBothSides)
+        emit nameChanged(side);
+    senteSide_ = sideToMove_ = game.senteSide;
+    emit coloursChanged();
+    clocks_ = game.clocks;
+    for (const Side side : kBothSides)
+        emit mainTimeChanged(side);
+    for (const Side side : kBothSides)
+        emit considerationChanged(side);
+    for (const Side side : kBothSides) {
+        emit periodChanged(side);
+        emit byoyomiLengthChanged(side);
+    }
+    movesPlayed_ = 0;
+    emit moveNumberChanged();
+    emit turnChanged();
+    totalTime_ = ClockTime();
+    emit totalTimeChanged();
+    phase_ = Phase::Playing;
+    timedOut_ = resigned_ = false;
+    outcome_ = Outcome::None;
+    setPlayState(playState_.started());
+    setRunning(true);
+    announcer_.greeting();
+}
+
+void GameClock::tick() {
+    if (!running_)
+        return;
+    const ClockTime now = timeOfDay(wallClock_);
+    if (lastCountedSecond_ == now)
+        return;
+    if (!lastCountedSecond_)
+        setPollInterval(kFirstCountedSecondPollMs);
+    lastCountedSecond_ = now;
+    totalTime_ = totalTime_ + kOneSecond;
+    emit totalTimeChanged();
+    chargeSecond(sideToMove_);
+}
+
+void GameClock::chargeSecond(Side side) {
+    SideClock& clock = clocks_[indexOf(side)];
+    const bool announced = clock.mainTimeOverAnnounced;
+    const SecondCounted counted = clock.countSecond();
+    if (!announced && clock.mainTimeOverAnnounced)
+        announcer_.mainTimeOver();
+    switch (counted) {
+    case SecondCounted::MainTimeRan:
+        emit mainTimeChanged(side);
+        break;
+    case SecondCounted::ByoyomiSecond: {
+        emit periodChanged(side);
+        const ByoyomiCue cue =
+            byoyomiCue(clock.periodElapsed, clock.periodLength, clock.considerationLeft);
+        announcer_.byoyomiSecond(cue.clip);
+        if (cue.pollIntervalMs)
+            setPollInterval(*cue.pollIntervalMs);
+        break;
+    }
+    case SecondCounted::MinuteTaken:
+        // Shown before the ordinal, which holds everything until it has been said.
+        emit considerationChanged(side);
+        emit periodChanged(side);
+        announcer_.considerationMinuteTaken(clock.considerationLeft, clock.considerationGranted);
+        setPollInterval(kConsiderationMinutePollMs);
+        break;
+    case SecondCounted::TimeOut:
+        runOut(side);
+        break;
+    }
+}
+
+// Only the answer to the time-out question acts on the game from here.
+void GameClock::runOut(Side side) {
+    setRunning(false);
+    setPlayState(playState_.ranOut());
+    phase_ = Phase::AwaitingTimeOutAnswer;
+    timedOut_ = true;
+    emit periodChanged(side);
+    announcer_.timeOut();
+    emit timeOutReached();
+}
+
+void GameClock::endMove(Side side) {
+    if (!running_)
+        return;
+    if (side == sideToMove_) {
+        sideToMove_ = opposite(side);
+        emit turnChanged();
+        ++movesPlayed_;
+        if (clocks_[indexOf(side)].moveMade())
+            emit periodChanged(side);
+    }
+    emit moveNumberChanged();
+}
+
+void GameClock::pause() {
+    if (!running_)
+        return;
+    setRunning(false);
+    setPlayState(playState_.paused());
+}
+
+void GameClock::resume() {
+    if (!canResume())
+        return;
+    setRunning(true);
+    setPlayState(playState_.resumedFromMenu());
+}
+
+void GameClock::resumeFromPauseWindow() {
+    if (!canResume())
+        return;
+    setPlayState(playState_.resumedFromPauseWindow());
+    setRunning(true);
+}
+
+bool GameClock::stopForQuestion() {
+    if (!running_)
+        return false;
+    setRunning(false);
+    heldForQuestion_ = true;
+    return true;
+}
+
+// Only the clock the question stopped: a paused game is resumed by the pause command.
+void GameClock::resumeAfterQuestion() {
+    if (heldForQuestion_ && canResume())
+        setRunning(true);
+}
+
+void GameClock::confirmTimeOut() {
+    if (awaitingTimeOutAnswer())
+        finish(lossFor(sideToMove_));
+}
+
+void GameClock::giveTenSecondsBack() {
+    if (!awaitingTimeOutAnswer())
+        return;
+    phase_ = Phase::Playing;
+    timedOut_ = false;
+    clocks_[indexOf(sideToMove_)].giveBack(kSecondsGivenBack);
+    emit periodChanged(sideToMove_);
+    setPlayState(playState_.givenTimeBack());
+    setRunning(true);
+}
+
+void GameClock::resign() {
+    if (phase_ != Phase::Playing)
+        return;
+    resigned_ = true;
+    finish(lossFor(sideToMove_));
+}
+
+void GameClock::endGame(Outcome outcome) {
+    if (phase_ == Phase::Playing && outcome != Outcome::None)
+        finish(outcome);
+}
+
+// The game is over before the announcement, which holds the thread while it is said.
+void GameClock::finish(Outcome outcome) {
+    phase_ = Phase::Over;
+    outcome_ = outcome;
+    announcer_.result(Decimal(movesPlayed_), outcome);
+    setRunning(false);
+    setPlayState(playState_.ended());
+    emit gameEnded();
+}
+
+Outcome GameClock::lossFor(Side loser) const {
+    return loser == senteSide_ ? Outcome::GoteWins : Outcome::SenteWins;
+}
+
+void GameClock::setRunning(bool running) {
+    heldForQuestion_ = false;
+    if (running == running_)
+        return;
+    running_ = running;
+    emit runningChanged(running);
+}
+
+void GameClock::setPollInterval(int milliseconds) {
+    if (milliseconds == pollIntervalMs_)
+        return;
+    pollIntervalMs_ = milliseconds;
+    emit pollIntervalChanged(milliseconds);
+}
+
+void GameClock::setPlayState(const PlayState& state) {
+    if (state == playState_)
+        return;
+    playState_ = state;
+    emit playStateChanged();
+}
+
+GameResult GameClock::result() const {
+    GameResult result{outcome_, resigned_, timedOut_, movesPlayed_, senteSide_, {}, totalTime_};
+    for (std::size_t i = 0; i < result.players.size(); ++i)
+        result.players[i] = {names_[i], clocks_[i].mainTime, clocks_[i].considerationLeft};
+    return result;
+}
+
+QString GameClock::summary() const {
+    return result().summary(wallClock_.todayShortText());
+}
+
+QString GameClock::roleText(Side side) const {
+    return roleName(side == senteSide_);
+}
+
+QString GameClock::mainTimeText(Side side) const {
+    return clock(side).mainTime.toText();
+}
+
+QString GameClock::periodText(Side side) const {
+    return QString::number(clock(side).periodElapsed);
+}
+
+QString GameClock::byoyomiLengthText(Side side) const {
+    return QString::number(clock(side).byoyomiLength);
+}
+
+QString GameClock::considerationText(Side side) const {
+    return clock(side).considerationLeft.toText();
+}
+
+QString GameClock::totalTimeText() const {
+    return totalTime_.toText();
+}
+
+QString GameClock::turnText() const {
+    return roleText(sideToMove_) + u'番';
+}
+
+QString GameClock::moveNumberText() const {
+    return QStringLiteral("%1手目").arg(movesPlayed_ + 1);
+}

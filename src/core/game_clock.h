@@ -1,0 +1,125 @@
+#pragma once
+
+#include "core/announcer.h"
+#include "core/game_result.h"
+#include "core/game_settings.h"
+#include "core/play_state.h"
+#include "core/side.h"
+#include "core/side_clock.h"
+
+#include <QObject>
+#include <QStringList>
+#include <optional>
+
+class AudioDevice;
+class WallClock;
+
+// The game on the clock and every rule of play: start, the per-second tick, moves, pause
+// and resume, time-out, resignation and the end. It has no timer: the window's timer calls
+// tick() while running(), at pollIntervalMs(). Each signal tells that one value changed, at
+// the step that changes it; gameEnded() and timeOutReached() come last, once the state is
+// final, as windows open modal boxes from them.
+class GameClock : public QObject {
+    Q_OBJECT
+public:
+    GameClock(const WallClock& wallClock, AudioDevice& audio, QObject* parent = nullptr);
+
+    // Names from the players file's first two lines; a side without a line keeps its own.
+    void loadPlayers(const QStringList& lines);
+    // Starts a game, or applies nothing and returns the first field that holds no number.
+    std::optional<SettingsField> startGame(const GameSettings& settings);
+    // Counts a second when the wall clock's second has changed since the last one counted.
+    void tick();
+    // A move key: the side to move passes the turn; any side's key rewrites the move number.
+    void endMove(Side side);
+    void pause();
+    void resume();
+    // Resuming from the pause window leaves resign and repetition draw off.
+    void resumeFromPauseWindow();
+    // Stops a running clock, touching nothing else, while the window asks whether to resign
+    // or to claim a repetition draw; false when no clock runs, so nothing is to be asked.
+    bool stopForQuestion();
+    void resumeAfterQuestion();
+    // The answers to the question after a time-out: the side to move lost on time, or it has
+    // ten seconds more.
+    void confirmTimeOut();
+    void giveTenSecondsBack();
+    // The side to move resigns.
+    void resign();
+    void endGame(Outcome outcome);
+
+    bool running() const { return running_; }
+    int pollIntervalMs() const { return pollIntervalMs_; }
+    const PlayState& playState() const { return playState_; }
+    const SideClock& clock(Side side) const { return clocks_[indexOf(side)]; }
+    const QString& name(Side side) const { return names_[indexOf(side)]; }
+    Side sideToMove() const { return sideToMove_; }
+    Side senteSide() const { return senteSide_; }
+    int movesPlayed() const { return movesPlayed_; }
+    ClockTime totalTime() const { return totalTime_; }
+    bool timedOut() const { return timedOut_; }
+    bool awaitingTimeOutAnswer() const { return phase_ == Phase::AwaitingTimeOutAnswer; }
+    bool resigned() const { return resigned_; }
+    Outcome outcome() const { return outcome_; }
+    GameResult result() const;
+    // The result window's seven lines, dated today.
+    QString summary() const;
+
+    // The texts of the labels that show the values.
+    QString roleText(Side side) const;
+    QString mainTimeText(Side side) const;
+    QString periodText(Side side) const;
+    QString byoyomiLengthText(Side side) const;
+    QString considerationText(Side side) const;
+    QString totalTimeText() const;
+    QString turnText() const;
+    QString moveNumberText() const;
+
+signals:
+    void runningChanged(bool running);
+    void pollIntervalChanged(int milliseconds);
+    void playStateChanged();
+    void nameChanged(Side side);
+    // Which side plays sente: the role labels, the pictures and the colours on them.
+    void coloursChanged();
+    void mainTimeChanged(Side side);
+    void periodChanged(Side side);
+    void byoyomiLengthChanged(Side side);
+    void considerationChanged(Side side);
+    void totalTimeChanged();
+    void turnChanged();
+    void moveNumberChanged();
+    void timeOutReached();
+    void gameEnded();
+
+private:
+    enum class Phase { NoGame, Playing, AwaitingTimeOutAnswer, Over };
+
+    void apply(const GameSettings::Checked& game);
+    void chargeSecond(Side side);
+    void runOut(Side side);
+    void finish(Outcome outcome);
+    Outcome lossFor(Side loser) const;
+    bool canResume() const { return phase_ == Phase::Playing && !running_; }
+    void setRunning(bool running);
+    void setPollInterval(int milliseconds);
+    void setPlayState(const PlayState& state);
+
+    const WallClock& wallClock_;
+    Announcer announcer_;
+    std::array<SideClock, 2> clocks_;
+    std::array<QString, 2> names_;
+    Side sideToMove_ = Side::Left;
+    Side senteSide_ = Side::Left;
+    int movesPlayed_ = 0;
+    ClockTime totalTime_;
+    std::optional<ClockTime> lastCountedSecond_; // never cleared: it spans games
+    Phase phase_ = Phase::NoGame;
+    bool running_ = false;
+    bool heldForQuestion_ = false;
+    int pollIntervalMs_ = 1000; // a new game keeps what the last one left
+    PlayState playState_;
+    bool timedOut_ = false;
+    bool resigned_ = false;
+    Outcome outcome_ = Outcome::None;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstddef>
+
+// The two players at one keyboard: the left one ends a move with Space, the right one with
+// Enter. Which of them plays sente is chosen per game.
+enum class Side { Left, Right };
+
+inline constexpr std::array kBothSides{Side::Left, Side::Right};
+
+constexpr Side opposite(Side side) {
+    return side == Side::Left ? Side::Right : Side::Left;
+}
+
+// The place of a side in arrays kept per side.
+constexpr std::size_t indexOf(Side side) {
+    return side == Side::Left ? 0 : 1;
+}
+
+// The role word of a side: 先手 for the one that moves first, else 後手.
+inline QString roleName(bool sente) {
+    return sente ? QStringLiteral("先手") : QStringLiteral("後手");
+}

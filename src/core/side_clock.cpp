@@ -1,0 +1,57 @@
+#include "core/side_clock.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kConsiderationMinuteSeconds = 60;
+
+} // namespace
+
+SideClock SideClock::forNewGame(ClockTime mainTime, const Decimal& consideration,
+                                int byoyomiLength) {
+    SideClock clock;
+    clock.mainTime = mainTime;
+    clock.periodLength = byoyomiLength;
+    clock.byoyomiLength = byoyomiLength;
+    clock.considerationLeft = consideration;
+    clock.considerationGranted = consideration;
+    return clock;
+}
+
+SecondCounted SideClock::countSecond() {
+    if (mainTime > kOneSecond) {
+        mainTime = mainTime - kOneSecond;
+        return SecondCounted::MainTimeRan;
+    }
+    if (mainTime > ClockTime()) {
+        mainTime = ClockTime(); // byoyomi starts with the next second
+        return SecondCounted::MainTimeRan;
+    }
+    mainTimeOverAnnounced = true;
+    if (periodElapsed < periodLength)
+        ++periodElapsed;
+    if (periodElapsed < periodLength)
+        return SecondCounted::ByoyomiSecond;
+    if (considerationLeft > Decimal(0)) {
+        // A typed fraction of a minute (0.5) is spent whole: minutes never go below 0.
+        considerationLeft = std::max(considerationLeft - 1, Decimal(0));
+        periodLength = kConsiderationMinuteSeconds;
+        periodElapsed = 0;
+        return SecondCounted::MinuteTaken;
+    }
+    periodElapsed = periodLength;
+    return SecondCounted::TimeOut;
+}
+
+bool SideClock::moveMade() {
+    if (mainTime > ClockTime() || periodElapsed <= 0)
+        return false;
+    periodLength = byoyomiLength;
+    periodElapsed = 0;
+    return true;
+}
+
+void SideClock::giveBack(int seconds) {
+    periodElapsed -= seconds;
+}

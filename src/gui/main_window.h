@@ -1,0 +1,137 @@
+#pragma once
+
+// The clock face, and the owner of the game.
+//
+// Data flow: a key (seen before any control through key preview), a menu command or a tick
+// of tickTimer becomes one call on GameClock, which holds every rule and value of the game.
+// GameClock tells each change by its own signal, at the step that makes it, and speaks
+// through its Announcer; this window writes each label from the signal of the value it
+// shows. The dialogs act on the same GameClock and never on this window.
+
+#include "core/announcer.h"
+#include "core/game_clock.h"
+#include "gui/services.h"
+#include "gui/widgets/reusable_dialog.h"
+
+#include <QMainWindow>
+#include <array>
+
+class AboutDialog;
+class DrawnBackground;
+class Label;
+class PauseDialog;
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SettingsDialog;
+class UiTimer;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(Services& services);
+    ~MainWindow() override;
+
+    // False when a piece picture could not be read, after telling the user.
+    bool startUp();
+
+    GameClock& game() { return game_; }
+    Services& services() { return services_; }
+
+    // Loaded on first use; their close boxes unload them.
+    LoadedOnUse<SettingsDialog> settings;
+    LoadedOnUse<PauseDialog> pauseDialog;
+
+    Label* leftRoleLabel = nullptr;
+    Label* leftKeyCaption = nullptr;
+    Label* hintLabel = nullptr;
+    Label* rightKeyCaption = nullptr;
+    Label* rightRoleLabel = nullptr;
+    Label* leftNameLabel = nullptr;
+    Label* vsCaption = nullptr;
+    Label* rightNameLabel = nullptr;
+    Label* leftMainTimeLabel = nullptr;
+    Label* rightMainTimeLabel = nullptr;
+    Label* turnLabel = nullptr;
+    Label* moveNumberLabel = nullptr;
+    Label* totalCaption = nullptr;
+    Label* totalTimeLabel = nullptr;
+    Label* leftConsiderationLabel = nullptr;
+    Label* leftMinutesUnit = nullptr;
+    Label* leftRemainingCaption = nullptr;
+    Label* rightConsiderationLabel = nullptr;
+    Label* rightMinutesUnit = nullptr;
+    Label* rightRemainingCaption = nullptr;
+    Label* leftPeriodLabel = nullptr;
+    Label* leftSecondsUnit = nullptr;
+    Label* perMoveCaption = nullptr;
+    Label* leftByoyomiLengthLabel = nullptr;
+    Label* leftByoyomiUnit = nullptr;
+    Label* rightByoyomiLengthLabel = nullptr;
+    Label* rightByoyomiUnit = nullptr;
+    Label* rightPeriodLabel = nullptr;
+    Label* rightSecondsUnit = nullptr;
+    QLabel* leftPiecePicture = nullptr;
+    QLabel* rightPiecePicture = nullptr;
+    DrawnBackground* face = nullptr;
+    QPushButton* sayMovesButton = nullptr;
+    QLineEdit* movesToSayEdit = nullptr;
+    UiTimer* tickTimer = nullptr;
+    UiTimer* timeOutTimer = nullptr;
+
+    QAction* settingsAction = nullptr;
+    QAction* pauseAction = nullptr;
+    QAction* resignAction = nullptr;
+    QAction* repetitionDrawAction = nullptr;
+    QAction* exitAction = nullptr;
+    QAction* aboutAction = nullptr;
+
+    // The window's character-key handler; characterCode as key preview counts it.
+    void onKey(int characterCode);
+    void openSettings();
+    void togglePause();
+    void askToResign();
+    void askRepetitionDraw();
+    void exitProgram();
+    void showAbout();
+    // Says the number typed in movesToSayEdit with 手にて 先手の勝ち, to try the voice.
+    void sayTypedMoveCount();
+    // Three seconds after a time-out: confirm the loss on time, or give ten seconds back.
+    void confirmTimeOut();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct SideLabels {
+        Label* name;
+        Label* role;
+        Label* mainTime;
+        Label* period;
+        Label* byoyomiLength;
+        Label* consideration;
+        QLabel* picture;
+        std::array<Label*, 3> onPicture;
+    };
+
+    void buildFace();
+    void buildMenus();
+    void connectGame();
+    SideLabels labelsOf(Side side) const;
+    // The sente picture and light-cyan labels on the sente side; the path that failed, if any.
+    QString showPieces();
+    void showPlayState();
+    void showGameEnd();
+    // Asks the question of a command that acts on the running game; false when cancelled.
+    bool confirmed(const QString& text, const QString& title);
+    // The settings dialog with the colours of the game reversed, for its replay.
+    void openSettingsForReplay(std::optional<int> outerHeightTwips);
+    void shutDown();
+    bool previewKey(QKeyEvent* event);
+
+    Services& services_;
+    GameClock game_;
+    Announcer voice_;
+};

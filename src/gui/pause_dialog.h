@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/game_result.h"
+#include "gui/widgets/reusable_dialog.h"
+
+#include <array>
+
+class GameClock;
+class Label;
+class QPushButton;
+
+// "対局中断ﾒﾆｭｰ": a snapshot of the paused game and the ways on from it: resume, resign,
+// replay with the colours reversed, or end with a chosen result.
+class PauseDialog : public ReusableDialog {
+    Q_OBJECT
+public:
+    PauseDialog(GameClock& game, QWidget* parent);
+
+    Label* turnLabel = nullptr;
+    Label* moveNumberLabel = nullptr;
+    Label* totalTimeLabel = nullptr;
+    Label* leftRoleLabel = nullptr;
+    Label* leftNameLabel = nullptr;
+    Label* leftMainTimeLabel = nullptr;
+    Label* leftConsiderationLabel = nullptr;
+    Label* rightRoleLabel = nullptr;
+    Label* rightNameLabel = nullptr;
+    Label* rightMainTimeLabel = nullptr;
+    Label* rightConsiderationLabel = nullptr;
+    Label* resignerLabel = nullptr;
+    Label* senteNameLabel = nullptr;
+    Label* goteNameLabel = nullptr;
+    QPushButton* resumeButton = nullptr;
+    QPushButton* resignButton = nullptr;
+    QPushButton* replayButton = nullptr;
+    QPushButton* senteLosesButton = nullptr;
+    QPushButton* goteLosesButton = nullptr;
+    QPushButton* drawButton = nullptr;
+
+    // Fills the snapshot from the game before a showing.
+    void showSnapshot();
+
+    void resume();
+    void resign();
+    void replay();
+    void endWith(Outcome outcome);
+
+signals:
+    // The players want to set up the game again; the old game stays paused, unrecorded.
+    void replayRequested();
+
+private:
+    void buildButtons();
+    bool previewKey(int key, int characterCode);
+
+    GameClock& game_;
+};

@@ -1,0 +1,314 @@
+#include "gui/settings_dialog.h"
+
+#include "app_info.h"
+#include "core/game_clock.h"
+#include "core/number_text.h"
+#include "core/players_file.h"
+#include "gui/services.h"
+#include "gui/toss_dialog.h"
+#include "gui/widgets/key_preview.h"
+#include "gui/widgets/label.h"
+#include "gui/widgets/message_box.h"
+#include "gui/widgets/piece_pictures.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr Qt::Alignment L = Qt::AlignLeft;
+constexpr Qt::Alignment C = Qt::AlignHCenter;
+constexpr Qt::Alignment R = Qt::AlignRight;
+constexpr FontSpec kGothic9{Face::MsGothic, 9, false};
+constexpr FontSpec kPGothic1125{Face::MsPGothic, 11.25, false};
+constexpr TwipsRect kClientArea{0, 0, 6465, 5580};
+
+// clang-format off
+const LabelSpec kLabels[] = {
+    {"Label7", "対局者１", kGothic9, L, {240, 120, 855, 255}},
+    {"Label8", "対局者２", kGothic9, R, {5280, 120, 855, 255}},
+    {"Label9", "持ち時間", kGothic9, L, {240, 960, 975, 255}},
+    {"Label10", "持ち時間", kGothic9, R, {5040, 960, 975, 255}},
+    {"Label1", "時間", kGothic9, L, {840, 1320, 375, 255}},
+    {"Label2", "分", kGothic9, L, {2040, 1320, 255, 255}},
+    {"Label4", "時間", kGothic9, L, {4920, 1320, 375, 255}},
+    {"Label5", "分", kGothic9, L, {6120, 1320, 255, 255}},
+    {"Label14", "考慮時間   （１分単位）", kGothic9, L, {120, 1800, 1095, 375}},
+    {"Label15", "分", kGothic9, L, {2160, 1920, 255, 255}},
+    {"Label3", "（０～１０）", kDefaultFont, L, {1200, 2280, 735, 255}},
+    {"Label16", "考慮時間   （１分単位）", kGothic9, L, {4200, 1800, 1095, 375}},
+    {"Label17", "分", kGothic9, L, {6240, 1920, 255, 255}},
+    {"Label6", "（０～１０）", kDefaultFont, L, {5400, 2280, 735, 255}},
+};
+
+// The number fields: where they are and the text their range check puts back.
+struct NumberField {
+    QLineEdit* SettingsDialog::*member;
+    const char* name;
+    const char* text;
+    TwipsRect rect;
+    const char* reset; // put back in place of a value beyond the field's range
+};
+
+// In the order of SettingsField, which names the field a failed start stops at.
+const NumberField kNumberFields[] = {
+    {&SettingsDialog::leftHoursEdit, "txtT11", "0", {120, 1200, 345, 375}, "0"},
+    {&SettingsDialog::leftMinutesEdit, "txtT12", "15", {1320, 1200, 375, 375}, "0"},
+    {&SettingsDialog::rightHoursEdit, "txtT21", "0", {4200, 1200, 345, 375}, "0"},
+    {&SettingsDialog::rightMinutesEdit, "txtT22", "15", {5400, 1200, 375, 375}, "0"},
+    {&SettingsDialog::leftConsiderationEdit, "txtK1", "10", {1320, 1800, 495, 375}, "10"},
+    {&SettingsDialog::rightConsiderationEdit, "txtK2", "10", {5520, 1800, 495, 375}, "10"},
+};
+
+struct Button {
+    QPushButton* SettingsDialog::*member;
+    const char* name;
+    const char* caption;
+    FontSpec font;
+    TwipsRect rect;
+};
+
+const Button kButtons[] = {
+    {&SettingsDialog::leftTossButton, "cmdFg1", "振り駒", {Face::MsPGothic, 12, false}, {360, 3840, 1335, 735}},
+    {&SettingsDialog::startButton, "cmdOK", "対局開始", {Face::MsPGothic, 15.75, false}, {2280, 3840, 1935, 735}},
+    {&SettingsDialog::rightTossButton, "cmdFg2", "振り駒", {Face::MsPGothic, 12, false}, {4800, 3840, 1335, 735}},
+    {&SettingsDialog::drawInsteadButton, "cmdHikiwake", "やっぱり引き分けにする", kDefaultFont, {3960, 4920, 2175, 495}},
+};
+
+const char* const kByoyomiCaptions[] = {"１０秒", "３０秒", "６０秒"};
+constexpr int kByoyomiSeconds[] = {10, 30, 60};
+// clang-format on
+
+template <typename W> W* place(W* widget, const char* name, const TwipsRect& rect) {
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setGeometry(rect.toPixels());
+    return widget;
+}
+
+// The byoyomi length of the selected option; the designed one while none is, which the
+// options never allow.
+int selectedSeconds(const std::array<QRadioButton*, 3>& options) {
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (options[i]->isChecked())
+            return kByoyomiSeconds[i];
+    }
+    return kByoyomiSeconds[1];
+}
+
+} // namespace
+
+SettingsDialog::SettingsDialog(GameClock& game, Services& services, QWidget* parent)
+    : ReusableDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                 Qt::MSWindowsFixedSizeDialogHint)
+    , game_(game)
+    , services_(services) {
+    setWindowTitle(QStringLiteral("対局設定"));
+    setFixedSize(kClientArea.toPixels().size());
+    buildLayout();
+    new KeyPreview(this, [this](QKeyEvent* event) {
+        if (event->key() == Qt::Key_F1)
+            unload();
+        // No button answers Enter or Esc: Enter is side 2's move key. In a name box Enter
+        // would put the first listed name in place of the shown one.
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const QWidget* focus = focusWidget();
+        const bool inNameBox =
+            focus && (leftNameBox->isAncestorOf(focus) || rightNameBox->isAncestorOf(focus));
+        return event->key() == Qt::Key_F1 || event->key() == Qt::Key_Escape || (enter && inNameBox);
+    });
+    fillNameBoxes();
+}
+
+void SettingsDialog::buildLayout() {
+    for (const LabelSpec& spec : kLabels)
+        makeLabel(this, spec);
+    for (const char* name : {"Label14", "Label16"})
+        findChild<Label*>(name)->setWordWrap(true);
+
+    leftNameBox = place(new QComboBox(this), "cboT1", {120, 480, 1815, 300});
+    rightNameBox = place(new QComboBox(this), "cboT2", {4560, 480, 1815, 300});
+    for (QComboBox* box : {leftNameBox, rightNameBox}) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setFont(fontFor(kGothic9));
+    }
+    leftNameBox->setEditText(QString::fromUtf8(kSampleName1));
+    rightNameBox->setEditText(QString::fromUtf8(kSampleName2));
+    buildNumberFields();
+    buildOptions();
+    buildButtons();
+    // The designed tab order; labels and frames hold places in it but take no focus.
+    setTabOrder({leftNameBox,
+                 rightNameBox,
+                 leftHoursEdit,
+                 leftMinutesEdit,
+                 rightHoursEdit,
+                 rightMinutesEdit,
+                 rightFirstOption,
+                 leftFirstOption,
+                 startButton,
+                 leftTossButton,
+                 rightTossButton,
+                 leftConsiderationEdit,
+                 rightConsiderationEdit,
+                 leftByoyomiOptions[0],
+                 leftByoyomiOptions[1],
+                 leftByoyomiOptions[2],
+                 rightByoyomiOptions[2],
+                 rightByoyomiOptions[1],
+                 rightByoyomiOptions[0],
+                 drawInsteadButton});
+}
+
+void SettingsDialog::buildNumberFields() {
+    for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
+        const NumberField& field = kNumberFields[i];
+        const double maximum = fieldMaximum(SettingsField(i));
+        QLineEdit* edit = place(new QLineEdit(this), field.name, field.rect);
+        edit->setFont(fontFor(kPGothic1125));
+        edit->setText(QString::fromUtf8(field.text));
+        // A value out of range is put back at once; text that is not a number stays, for
+        // the start button to report.
+        connect(edit, &QLineEdit::textChanged, this, [edit, field, maximum](const QString& text) {
+            const auto value = toDouble(text);
+            if (value && (*value < 0 || *value > maximum))
+                edit->setText(QString::fromUtf8(field.reset));
+        });
+        this->*field.member = edit;
+    }
+}
+
+void SettingsDialog::buildOptions() {
+    firstPlayerGroup = place(new QGroupBox(this), "Frame1", {2520, 120, 1335, 615});
+    firstPlayerGroup->setFont(fontFor(kGothic9));
+    leftFirstOption = place(new QRadioButton(firstPlayerGroup), "optTb1", {120, 240, 255, 255});
+    makeLabel(firstPlayerGroup, {"Label13", "先手", kDefaultFont, C, {360, 240, 615, 255}});
+    rightFirstOption = place(new QRadioButton(firstPlayerGroup), "optTb2", {960, 240, 255, 255});
+    leftFirstOption->setChecked(true);
+
+    leftByoyomiGroup =
+        place(new QGroupBox(QStringLiteral("一手"), this), "Frame2", {120, 2520, 2415, 975});
+    rightByoyomiGroup =
+        place(new QGroupBox(QStringLiteral("一手"), this), "Frame3", {3960, 2520, 2415, 975});
+    const int optionLeft[] = {240, 1080, 1920};
+    const int frame2LabelLeft[] = {120, 840, 1800};
+    const int frame3LabelLeft[] = {120, 960, 1800};
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        leftByoyomiOptions[i] = place(new QRadioButton(leftByoyomiGroup), "optI1(" + n + ")",
+                                      {optionLeft[i], 240, 255, 375});
+        rightByoyomiOptions[i] = place(new QRadioButton(rightByoyomiGroup), "optI2(" + n + ")",
+                                       {optionLeft[i], 240, 255, 375});
+        // Side 2's labels are numbered backwards, 5 under 10 seconds to 3 under 60.
+        byoyomiCaptions[i] = makeLabel(
+            leftByoyomiGroup,
+            {"Label18", kByoyomiCaptions[i], kDefaultFont, L, {frame2LabelLeft[i], 600, 495, 255}});
+        byoyomiCaptions[5 - i] = makeLabel(
+            rightByoyomiGroup,
+            {"Label18", kByoyomiCaptions[i], kDefaultFont, L, {frame3LabelLeft[i], 600, 495, 255}});
+    }
+    for (std::size_t i = 0; i < byoyomiCaptions.size(); ++i)
+        byoyomiCaptions[i]->setObjectName(QStringLiteral("Label18(%1)").arg(i));
+    leftByoyomiOptions[1]->setChecked(true);
+    rightByoyomiOptions[1]->setChecked(true);
+}
+
+void SettingsDialog::buildButtons() {
+    for (const Button& row : kButtons) {
+        QPushButton* button =
+            place(new QPushButton(QString::fromUtf8(row.caption), this), row.name, row.rect);
+        button->setFont(fontFor(row.font));
+        button->setAutoDefault(false); // Enter must not start a game by accident
+        this->*row.member = button;
+    }
+    connect(startButton, &QPushButton::clicked, this, &SettingsDialog::start);
+    connect(drawInsteadButton, &QPushButton::clicked, this, &SettingsDialog::settleAsDraw);
+    connect(leftTossButton, &QPushButton::clicked, this, [this] { toss(Side::Left); });
+    connect(rightTossButton, &QPushButton::clicked, this, [this] { toss(Side::Right); });
+}
+
+// The draw button takes the focus only while the window shows it: out of view, Tab and
+// Space would record a draw nobody saw offered.
+void SettingsDialog::resizeEvent(QResizeEvent* event) {
+    ReusableDialog::resizeEvent(event);
+    const bool inView = rect().contains(drawInsteadButton->geometry());
+    drawInsteadButton->setFocusPolicy(inView ? Qt::StrongFocus : Qt::NoFocus);
+    if (!inView)
+        drawInsteadButton->clearFocus();
+}
+
+void SettingsDialog::setTabOrder(const std::vector<QWidget*>& order) {
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void SettingsDialog::fillNameBoxes() {
+    // Each box shows its own player's line and lists every other line, in file order.
+    const QStringList lines = readPlayersFile();
+    const auto fill = [&lines](QComboBox* box, qsizetype own) {
+        const QString shown = own < lines.size() ? lines[own] : box->currentText();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i != own)
+                box->addItem(lines[i]);
+        }
+        box->setEditText(shown); // adding the first item would have replaced it
+    };
+    fill(leftNameBox, 0);
+    fill(rightNameBox, 1);
+}
+
+void SettingsDialog::start() {
+    const bool picturesRead = std::holds_alternative<PiecePictures>(PiecePictures::read());
+    const std::optional<SettingsField> bad =
+        picturesRead ? game_.startGame(settings()) : std::optional<SettingsField>();
+    if (picturesRead && !bad) {
+        accept(); // hidden, and kept for the next game
+        return;
+    }
+    services_.messageBoxes.ask(this, {QStringLiteral("ちゃんとした数値を入力して下さい！"),
+                                      QString::fromUtf8(app_info::kTitle)});
+    if (bad)
+        (this->*kNumberFields[std::size_t(*bad)].member)->setFocus();
+}
+
+GameSettings SettingsDialog::settings() const {
+    GameSettings settings;
+    settings.senteSide = leftFirstOption->isChecked() ? Side::Left : Side::Right;
+    const struct {
+        QComboBox* name;
+        QLineEdit* hours;
+        QLineEdit* minutes;
+        QLineEdit* consideration;
+        const std::array<QRadioButton*, 3>& byoyomi;
+    } sides[] = {
+        {leftNameBox, leftHoursEdit, leftMinutesEdit, leftConsiderationEdit, leftByoyomiOptions},
+        {rightNameBox, rightHoursEdit, rightMinutesEdit, rightConsiderationEdit,
+         rightByoyomiOptions},
+    };
+    for (std::size_t i = 0; i < settings.players.size(); ++i) {
+        const auto& side = sides[i];
+        settings.players[i] = {side.name->currentText(), side.hours->text(), side.minutes->text(),
+                               side.consideration->text(), selectedSeconds(side.byoyomi)};
+    }
+    return settings;
+}
+
+void SettingsDialog::selectFirstPlayer(Side side) {
+    (side == Side::Left ? leftFirstOption : rightFirstOption)->setChecked(true);
+}
+
+// Settles the interrupted game as a draw instead of replaying it.
+void SettingsDialog::settleAsDraw() {
+    hide();
+    game_.endGame(Outcome::Draw);
+}
+
+void SettingsDialog::toss(Side tosser) {
+    TossDialog dialog(tosser, services_.random, this);
+    connect(&dialog, &TossDialog::firstPlayerDecided, this, &SettingsDialog::selectFirstPlayer);
+    dialog.exec();
+}

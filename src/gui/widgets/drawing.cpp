@@ -1,0 +1,34 @@
+#include "gui/widgets/drawing.h"
+
+#include <QPainter>
+#include <cstring>
+
+DrawnBackground::DrawnBackground(QWidget* parent, std::vector<LineSpec> lines,
+                                 std::vector<FrameSpec> frames)
+    : QWidget(parent)
+    , lines_(std::move(lines))
+    , frames_(std::move(frames)) {}
+
+void DrawnBackground::redrawLine(const char* name) {
+    for (const LineSpec& line : lines_) {
+        if (std::strcmp(line.name, name) == 0) {
+            const QRect area = QRect(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2))
+                                   .normalized()
+                                   .adjusted(-line.width, -line.width, line.width, line.width);
+            repaint(area);
+        }
+    }
+}
+
+void DrawnBackground::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (const FrameSpec& frame : frames_) {
+        const qreal inset = frame.width / 2.0; // the border lies inside the frame's box
+        painter.setPen(QPen(Qt::black, frame.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(frame.rect.toPixels()).adjusted(inset, inset, -inset, -inset));
+    }
+    for (const LineSpec& line : lines_) {
+        painter.setPen(QPen(line.color, line.width, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2));
+    }
+}

@@ -1,0 +1,35 @@
+#include "gui/widgets/key_preview.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+KeyPreview::KeyPreview(QWidget* window, Handler handler)
+    : QObject(window)
+    , window_(window)
+    , handler_(std::move(handler)) {
+    // Filters on the window's own widgets rather than on the application: an application
+    // filter installed while a key is being handled (a window opened by that key) would
+    // make the application hand the same key to this filter a second time.
+    window->installEventFilter(this);
+    for (QWidget* child : window->findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    // A key press is delivered to the focus widget and then propagates to its parents; only
+    // its first delivery is the key the user pressed.
+    const QWidget* firstReceiver = window_->focusWidget() ? window_->focusWidget() : window_;
+    if (widget != firstReceiver)
+        return false;
+    return handler_(static_cast<QKeyEvent*>(event));
+}
+
+int characterCode(const QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return 13;
+    const QString text = event->text();
+    return text.isEmpty() ? 0 : text.front().unicode();
+}

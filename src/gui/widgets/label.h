@@ -1,0 +1,37 @@
+#pragma once
+
+#include "gui/widgets/fonts.h"
+#include "gui/widgets/twips.h"
+
+#include <QLabel>
+
+// A label of the designed layouts: transparent, plain text (names come from files and
+// users, never markup), its letters centred vertically in the label's box. The substitute
+// CJK faces have taller line boxes than the designed fonts, so the ink is centred rather
+// than the line box, and wrapped lines are set closer; and as their full-width characters
+// are wider than the designed proportional ones, a line too wide for its box is narrowed.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+
+    void setTextColor(const QColor& color);
+    QColor textColor() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList lines() const;
+};
+
+// One row of a window's label table.
+struct LabelSpec {
+    const char* name;
+    const char* caption;
+    FontSpec font;
+    Qt::Alignment align;
+    TwipsRect rect;
+};
+
+Label* makeLabel(QWidget* parent, const LabelSpec& spec);

@@ -1,0 +1,25 @@
+#include "gui/widgets/message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+int QtMessageBoxes::ask(QWidget* parent, const MessageBoxRequest& request) {
+    using R = MessageBoxRequest;
+    QMessageBox box(parent);
+    box.setTextFormat(Qt::PlainText); // names come from files and users
+    box.setText(request.text);
+    box.setWindowTitle(request.title);
+    const auto icon = request.icon == R::Icon::Warning    ? QMessageBox::Warning
+                      : request.icon == R::Icon::Critical ? QMessageBox::Critical
+                                                          : QMessageBox::NoIcon;
+    box.setIcon(icon);
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    QPushButton* cancel = nullptr;
+    if (request.buttons == R::Buttons::OkCancel) {
+        cancel = box.addButton(QMessageBox::Cancel);
+        box.setEscapeButton(cancel);
+    }
+    box.setDefaultButton(request.defaultButton == R::Default::Cancel && cancel ? cancel : ok);
+    box.exec();
+    return cancel && box.clickedButton() != ok ? kAnswerCancel : kAnswerOk;
+}

@@ -1,7 +1,0 @@
-#include "platform/process.h"
-
-#include <QCoreApplication>
-
-void QtProcess::end(int status) {
-    QCoreApplication::exit(status);
-}

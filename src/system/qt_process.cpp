@@ -1,0 +1,7 @@
+#include "system/qt_process.h"
+
+#include <QCoreApplication>
+
+void QtProcess::end(int status) {
+    QCoreApplication::exit(status);
+}

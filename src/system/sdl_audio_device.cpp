@@ -1,0 +1,204 @@
+#include "system/sdl_audio_device.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <utility>
+
+namespace {
+
+// Small buffers (5 ms) keep the delay between a play request and the first sample heard short.
+constexpr int kBufferFrames = 240;
+constexpr int kDeviceRate = 48000;
+// Beyond these a header is broken or hostile, and converting it could take more memory than
+// the machine has; real clips last seconds at 8 to 48 kHz.
+constexpr int kLowestRate = 4000;
+constexpr int kHighestRate = 384000;
+constexpr double kLongestClipSeconds = 300;
+
+bool plausible(const SDL_AudioSpec& source, Uint32 length) {
+    if (source.freq < kLowestRate || source.freq > kHighestRate || source.channels == 0)
+        return false;
+    const double frameBytes = SDL_AUDIO_BITSIZE(source.format) / 8.0 * source.channels;
+    return length / frameBytes / source.freq <= kLongestClipSeconds;
+}
+
+// The clip converted to the device's format; empty when it can't be loaded. Whole-buffer
+// conversion keeps the clip's last milliseconds, which a streaming resampler holds back.
+std::vector<Uint8> loadConverted(const QString& path, const SDL_AudioSpec& device) {
+    SDL_AudioSpec source{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    const QByteArray name = QFile::encodeName(path);
+    // A FIFO or a device would block the read for good: only a regular file is a clip.
+    if (!QFileInfo(path).isFile() || !SDL_LoadWAV(name.constData(), &source, &samples, &length))
+        return {};
+    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(samples, SDL_FreeWAV);
+    if (!plausible(source, length))
+        return {};
+    SDL_AudioCVT cvt{};
+    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, device.format,
+                          device.channels, device.freq) < 0)
+        return {};
+    std::vector<Uint8> buffer(static_cast<std::size_t>(length) *
+                              static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
+    std::memcpy(buffer.data(), samples, length);
+    cvt.buf = buffer.data();
+    cvt.len = static_cast<int>(length);
+    if (SDL_ConvertAudio(&cvt) != 0)
+        return {};
+    buffer.resize(static_cast<std::size_t>(cvt.len_cvt));
+    return buffer;
+}
+
+void sayNoAudio() {
+    std::fprintf(stderr, "shogi-clock: no audio device (%s); the clock runs silently\n",
+                 SDL_GetError());
+}
+
+} // namespace
+
+SdlAudioDevice::SdlAudioDevice() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // Ctrl+C and the like stay Qt's
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        sayNoAudio();
+        return;
+    }
+    SDL_AudioSpec wanted{};
+    wanted.freq = kDeviceRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 1;
+    wanted.samples = kBufferFrames;
+    wanted.callback = &SdlAudioDevice::feed;
+    wanted.userdata = this;
+    device_ =
+        SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec_,
+                            SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
+    if (device_ == 0) {
+        sayNoAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    SDL_PauseAudioDevice(device_, 0); // runs for good; its callback sleeps between clips
+}
+
+SdlAudioDevice::~SdlAudioDevice() {
+    closeDevice();
+}
+
+void SdlAudioDevice::setWait(bool wait) {
+    wait_ = wait;
+}
+
+void SdlAudioDevice::setFileName(const QString& path) {
+    fileName_ = path;
+}
+
+void SdlAudioDevice::command(AudioCommand command) {
+    const bool wait = std::exchange(wait_, false);
+    if (device_ == 0)
+        return;
+    switch (command) {
+    case AudioCommand::Close:
+        drop();
+        break;
+    case AudioCommand::Open:
+        open();
+        break;
+    case AudioCommand::Rewind: {
+        std::lock_guard lock(mutex_);
+        position_ = 0;
+        break;
+    }
+    case AudioCommand::Play:
+        play(wait);
+        break;
+    case AudioCommand::CloseDevice:
+        closeDevice();
+        break;
+    }
+}
+
+std::optional<SdlAudioDevice::TimePoint> SdlAudioDevice::firstSampleTime() {
+    std::lock_guard lock(mutex_);
+    return firstSample_;
+}
+
+void SdlAudioDevice::open() {
+    std::vector<Uint8> clip = loadConverted(fileName_, spec_);
+    std::lock_guard lock(mutex_);
+    playing_ = false;
+    clip_ = std::move(clip);
+    position_ = 0;
+}
+
+void SdlAudioDevice::play(bool wait) {
+    const auto requested = std::chrono::steady_clock::now();
+    std::unique_lock lock(mutex_);
+    if (position_ >= clip_.size())
+        return;
+    playing_ = true;
+    firstSample_.reset();
+    resumed_.notify_all();
+    if (!wait)
+        return;
+    const std::size_t frameBytes = std::max<std::size_t>(spec_.size / spec_.samples, 1);
+    const auto frames = static_cast<long long>((clip_.size() - position_) / frameBytes);
+    const auto clipTime = std::chrono::microseconds(1'000'000LL * frames / spec_.freq);
+    const auto bufferTime = std::chrono::microseconds(1'000'000LL * spec_.samples / spec_.freq);
+    // A device that stops pulling samples must not hold the clock for ever.
+    finished_.wait_for(lock, clipTime + std::chrono::seconds(2), [this] { return !playing_; });
+    lock.unlock();
+    // The last samples are now in the device's buffer and are heard when it has played out;
+    // and no clip ends sooner than its length after the request, whatever the device's pace.
+    std::this_thread::sleep_until(
+        std::max(std::chrono::steady_clock::now() + bufferTime, requested + clipTime));
+}
+
+void SdlAudioDevice::drop() {
+    std::lock_guard lock(mutex_);
+    playing_ = false;
+    clip_.clear();
+    position_ = 0;
+}
+
+void SdlAudioDevice::closeDevice() {
+    if (device_ == 0)
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        closing_ = true;
+    }
+    resumed_.notify_all(); // SDL waits for its thread, which may be asleep in the callback
+    SDL_CloseAudioDevice(device_);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    device_ = 0;
+}
+
+void SDLCALL SdlAudioDevice::feed(void* self, Uint8* stream, int length) {
+    static_cast<SdlAudioDevice*>(self)->feed(stream, length);
+}
+
+// Sleeps while nothing plays, so that an idle clock doesn't wake the processor at every
+// buffer; SDL's own pause would, as its thread goes on feeding silence. The device runs dry
+// meanwhile, which is heard as the same silence.
+void SdlAudioDevice::feed(Uint8* stream, int length) {
+    std::unique_lock lock(mutex_);
+    resumed_.wait(lock, [this] { return playing_ || closing_; });
+    std::memset(stream, spec_.silence, static_cast<std::size_t>(length));
+    if (!playing_)
+        return;
+    if (position_ == 0)
+        firstSample_ = std::chrono::steady_clock::now();
+    const std::size_t count = std::min(clip_.size() - position_, static_cast<std::size_t>(length));
+    std::memcpy(stream, clip_.data() + position_, count);
+    position_ += count;
+    if (position_ >= clip_.size()) {
+        playing_ = false;
+        finished_.notify_all();
+    }
+}

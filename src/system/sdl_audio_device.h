@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/audio_device.h"
+
+#include <SDL.h>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+// The wave player on SDL2's audio subsystem. The output device is opened once for the
+// program's life, because opening one per clip costs tens of milliseconds on a desktop sound
+// server; clips are converted to its format when opened and fed from its callback, which
+// sleeps while no clip plays.
+class SdlAudioDevice final : public AudioDevice {
+public:
+    using TimePoint = std::chrono::steady_clock::time_point;
+
+    SdlAudioDevice();
+    ~SdlAudioDevice() override;
+    SdlAudioDevice(const SdlAudioDevice&) = delete;
+    SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
+
+    void setWait(bool wait) override;
+    void setFileName(const QString& path) override;
+    void command(AudioCommand command) override;
+
+    bool hasDevice() const { return device_ != 0; }
+    // When the first sample of the clip now playing was handed to the device, if it was.
+    std::optional<TimePoint> firstSampleTime();
+
+private:
+    static void SDLCALL feed(void* self, Uint8* stream, int length);
+    void feed(Uint8* stream, int length);
+    void open();
+    void play(bool wait);
+    void drop();
+    void closeDevice();
+
+    SDL_AudioDeviceID device_ = 0;
+    SDL_AudioSpec spec_{};
+    QString fileName_;
+    bool wait_ = false;
+
+    // Shared with the device's callback thread.
+    std::mutex mutex_;
+    std::condition_variable finished_; // a clip has been handed over to its end
+    std::condition_variable resumed_;  // a clip plays, or the device closes
+    std::vector<Uint8> clip_;
+    std::size_t position_ = 0;
+    bool playing_ = false;
+    bool closing_ = false;
+    std::optional<TimePoint> firstSample_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "gui/services.h"
+#include "gui/widgets/message_box.h"
+#include "system/clock_seeded_random.h"
+#include "system/qt_process.h"
+#include "system/sdl_audio_device.h"
+#include "system/system_wall_clock.h"
+
+// The real services of the running program: the system's clock, Qt's message boxes, the SDL
+// audio device, the process and a clock-seeded random source.
+struct SystemServices {
+    SystemWallClock wallClock;
+    QtMessageBoxes messageBoxes;
+    SdlAudioDevice audio;
+    QtProcess process;
+    ClockSeededRandom random;
+    Services services{wallClock, messageBoxes, audio, process, random};
+};

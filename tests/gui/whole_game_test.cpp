@@ -1,0 +1,64 @@
+// A whole game through the windows as the players meet them: the settings dialog opened with
+// S, a name from the list and typed fields, moves with Space and Enter, a pause, resignation
+// from the pause window, the end message, the result window's ＯＫ, and the result file.
+
+#include "gui/pause_dialog.h"
+#include "gui/result_dialog.h"
+#include "gui/settings_dialog.h"
+#include "gui/widgets/label.h"
+#include "support/face_folder.h"
+#include "support/game.h"
+#include "support/modal.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(WholeGame, FromTheSettingsToTheResultFile) {
+    FaceFolder folder;
+    folder.write("対局者.txt", cp932("山田 太郎\r\n佐藤 花子\r\n鈴木\r\n"));
+    FakeServices fakes;
+    MainWindow w(fakes.services);
+    ASSERT_TRUE(w.startUp());
+    w.show();
+
+    onModal<SettingsDialog>([](SettingsDialog& settings) {
+        settings.rightNameBox->setCurrentIndex(1); // 鈴木 from the list
+        settings.leftMinutesEdit->selectAll();
+        QTest::keyClicks(settings.leftMinutesEdit, "5");
+        settings.rightConsiderationEdit->selectAll();
+        QTest::keyClicks(settings.rightConsiderationEdit, "3");
+        QTest::mouseClick(settings.startButton, Qt::LeftButton);
+    });
+    pressKey(w, Qt::Key_S);
+
+    for (int move = 0; move < 6; ++move) {
+        for (int s = 0; s < 7; ++s)
+            nextSecond(w, fakes.wallClock);
+        pressKey(w, w.game().sideToMove() == Side::Left ? Qt::Key_Space : Qt::Key_Return);
+    }
+    nextSecond(w, fakes.wallClock); // the left side thinks one more second, then pauses
+
+    onModal<ResultDialog>(
+        [](ResultDialog& result) { QTest::mouseClick(result.recordButton, Qt::LeftButton); });
+    onModal<PauseDialog>([](PauseDialog& pause) {
+        EXPECT_EQ(pause.resignerLabel->text(), "現在手番の山田 太郎が投了します");
+        QTest::mouseClick(pause.resignButton, Qt::LeftButton);
+    });
+    pressKey(w, Qt::Key_P);
+
+    ASSERT_EQ(fakes.messageBoxes.asked.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.asked[0].text, "6手にて後手 鈴木の勝ちです。");
+    const QString expected = "対局日" + fakes.wallClock.todayShortText() +
+                             "\r\n山田 太郎(先手)VS鈴木(後手)"
+                             "\r\n6手にて後手 鈴木の勝ち(投了)"
+                             "\r\n残り時間　山田 太郎 0:04:38(+10)"
+                             "\r\n残り時間　鈴木 0:14:39(+3)"
+                             "\r\nTOTAL時間 0:00:43"
+                             "\r\n----------------------------------\r\n";
+    EXPECT_EQ(folder.read("対局結果.txt"), cp932(expected));
+    EXPECT_TRUE(w.settingsAction->isEnabled());
+}
