@@ -88,6 +88,7 @@ void GameClock::tick() {
 void GameClock::chargeSecond(Side side) {
     SideClock& clock = clocks_[indexOf(side)];
     const bool announced = clock.mainTimeOverAnnounced;
+    const Decimal leftBefore = clock.considerationLeft;
     const SecondCounted counted = clock.countSecond();
     if (!announced && clock.mainTimeOverAnnounced)
         announcer_.mainTimeOver();
@@ -108,7 +109,8 @@ void GameClock::chargeSecond(Side side) {
         // Shown before the ordinal, which holds everything until it has been said.
         emit considerationChanged(side);
         emit periodChanged(side);
-        announcer_.considerationMinuteTaken(clock.considerationLeft, clock.considerationGranted);
+        // Said from the minutes before: a typed fraction (0.5) still names its minute.
+        announcer_.considerationMinuteTaken(leftBefore - 1, clock.considerationGranted);
         setPollInterval(kConsiderationMinutePollMs);
         break;
     case SecondCounted::TimeOut:

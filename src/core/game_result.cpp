@@ -4,7 +4,7 @@
 
 namespace {
 
-const QString kDraw = QStringLiteral("引き分け");
+const QString kDrawText = QStringLiteral("引き分け");
 constexpr int kRuleLength = 34;
 
 } // namespace
@@ -26,7 +26,7 @@ QString GameResult::message() const {
     case Outcome::GoteWins:
         return moves + winner() + QStringLiteral("の勝ちです。");
     case Outcome::Draw:
-        return moves + u' ' + kDraw + QStringLiteral("です。");
+        return moves + u' ' + kDrawText + QStringLiteral("です。");
     case Outcome::None:
         break;
     }
@@ -44,7 +44,7 @@ QString GameResult::sentence() const {
         return winner() + QStringLiteral("の勝ち") + reason;
     }
     case Outcome::Draw:
-        return kDraw;
+        return kDrawText;
     case Outcome::None:
         break;
     }

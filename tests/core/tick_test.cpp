@@ -145,6 +145,21 @@ TEST_F(Tick, ASixtySecondPeriodWithMinutesLeftStartsAConsiderationMinute) {
     EXPECT_TRUE(game.running());
 }
 
+// 2.5 minutes typed: the third minute is the half one; it is named, and the minutes shown
+// stop at 0.
+TEST_F(Tick, ATypedFractionOfAMinuteIsNamedAndLeavesNoMinutesBelowZero) {
+    GameSettings settings = defaultSettings();
+    setSide(settings, Side::Left, 0, 3, 10);
+    settings.players[0].consideration = QStringLiteral("2.5");
+    start(settings);
+    seconds(10 + 60 + 59);
+    EXPECT_EQ(seconds(1), (Clips{waited("03kaime.wav")}));
+    EXPECT_EQ(game.considerationText(Side::Left), "0");
+    seconds(60);
+    EXPECT_TRUE(game.awaitingTimeOutAnswer());
+    EXPECT_EQ(game.considerationText(Side::Left), "0");
+}
+
 TEST_F(Tick, OneSecondOfMainTimeGoesToZeroThenByoyomi) {
     GameSettings settings = defaultSettings();
     setSide(settings, Side::Left, 1, 10, 30);

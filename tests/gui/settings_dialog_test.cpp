@@ -244,9 +244,11 @@ TEST_F(SettingsFromTheMainWindow, EnterInANameBoxKeepsTheShownName) {
     onModal<SettingsDialog>([](SettingsDialog& dialog) {
         for (QComboBox* box : {dialog.rightNameBox, dialog.leftNameBox}) {
             const QString shown = box->currentText();
+            QApplication::setActiveWindow(&dialog);
             box->setFocus(Qt::TabFocusReason);
+            ASSERT_NE(dialog.focusWidget(), nullptr);
             for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
-                QTest::keyClick(QApplication::focusWidget(), key);
+                QTest::keyClick(dialog.focusWidget(), key);
             EXPECT_EQ(box->currentText(), shown);
         }
         dialog.close();
