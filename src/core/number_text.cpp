@@ -1,5 +1,7 @@
 #include "core/number_text.h"
 
+#include <cmath>
+
 namespace {
 
 QChar asciiForm(QChar c) {
@@ -52,14 +54,20 @@ std::optional<double> toDouble(const QString& text) {
     const QString ascii = normalised(text);
     if (!hasNumberShape(ascii))
         return std::nullopt;
-    return ascii.toDouble();
+    bool ok = false;
+    const double value = ascii.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt; // too large to be a number the clock could use
+    return value;
 }
 
+// Rounded as the number the text reads as: digits beyond the kept decimals still decide
+// which way a value just past a half goes.
 std::optional<std::int16_t> toInteger16(const QString& text) {
-    const auto number = toDecimal(text);
+    const auto number = toDouble(text);
     if (!number)
         return std::nullopt;
-    const long long rounded = number->roundedHalfEven();
+    const double rounded = std::nearbyint(*number); // the default rounding: half to even
     if (rounded < -32768 || rounded > 32767)
         return std::nullopt;
     return static_cast<std::int16_t>(rounded);

@@ -3,10 +3,13 @@
 #include "core/text_file.h"
 
 QStringList readPlayersFile() {
-    QStringList names = readTextLines(QString::fromUtf8(kPlayersFile)).value_or(QStringList());
-    for (QString& name : names)
+    return playerNames(readTextLines(QString::fromUtf8(kPlayersFile)).value_or(QStringList()));
+}
+
+QStringList playerNames(QStringList lines) {
+    for (QString& name : lines)
         name = withoutControlCharacters(name);
-    return names;
+    return lines;
 }
 
 QString withoutControlCharacters(QString name) {

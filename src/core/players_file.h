@@ -13,6 +13,8 @@ inline constexpr const char* kSampleName1 = "田中 一郎";
 inline constexpr const char* kSampleName2 = "中村 次郎";
 
 QStringList readPlayersFile();
+// The names the lines of such a file give.
+QStringList playerNames(QStringList lines);
 
 // A name as a window can show it and the result file can hold it: without control characters
 // such as the line end of a pasted name, nor the line and paragraph separators that a text

@@ -1,6 +1,7 @@
 #include "core/result_file.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStringList>
 #include <utility>
@@ -13,20 +14,17 @@ constexpr std::pair<char16_t, char16_t> kWindowsForms[] = {
     {u'〜', u'～'}, {u'−', u'－'}, {u'‖', u'∥'}, {u'¢', u'￠'}, {u'£', u'￡'}, {u'¬', u'￢'},
 };
 
-QChar windowsForm(QChar c) {
-    for (const auto& [standard, windows] : kWindowsForms)
-        if (c == standard)
-            return windows;
-    return c;
-}
-
-// One character (a code point, so a surrogate pair stays whole) in code page 932.
+// One character (a code point, so a surrogate pair stays whole) in code page 932. A
+// character the encoder writes as another one (a best fit) counts as one it can't hold, so
+// that the file never says something else than the box did.
 std::optional<QByteArray> encoded(QStringView character) {
     QStringEncoder encoder("windows-31j");
     const QString text =
         character.size() == 1 ? QString(windowsForm(character[0])) : character.toString();
     QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
+    QStringDecoder decoder("windows-31j");
+    const QString back = decoder.decode(bytes);
+    if (encoder.hasError() || decoder.hasError() || back != text)
         return std::nullopt;
     return bytes;
 }
@@ -41,6 +39,13 @@ template <typename F> void forEachCharacter(const QString& text, F&& f) {
 
 } // namespace
 
+QChar windowsForm(QChar c) {
+    for (const auto& [standard, windows] : kWindowsForms)
+        if (c == standard)
+            return windows;
+    return c;
+}
+
 QString blockEndLine() {
     return QString(34, u'-');
 }
@@ -53,7 +58,10 @@ QString recordedBlock(const QString& boxText) {
         lines.removeFirst();
     while (!lines.isEmpty() && blank(lines.last()))
         lines.removeLast();
-    if (lines.isEmpty() || lines.last() != blockEndLine())
+    // A space typed after the closing line is not an edit of it.
+    if (!lines.isEmpty() && lines.last().trimmed() == blockEndLine())
+        lines.last() = blockEndLine();
+    else
         lines << blockEndLine();
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }

@@ -15,6 +15,10 @@ QString blockEndLine();
 // edits. The block always ends with its closing line.
 QString recordedBlock(const QString& boxText);
 
+// The code page's own form of a character that other systems type as the standard's code
+// point (〜 for ～ and the like); the character itself otherwise.
+QChar windowsForm(QChar c);
+
 // The characters of text that code page 932 can't hold, each once, in order.
 QString unencodableCharacters(const QString& text);
 

@@ -62,6 +62,10 @@ std::optional<QStringList> readTextLines(const QString& path) {
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
+    return textLines(bytes);
+}
+
+QStringList textLines(const QByteArray& bytes) {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     QStringList lines = decodeText(bytes).split(lineEnd);
     if (lines.last().isEmpty())

@@ -15,6 +15,8 @@ std::optional<QStringList> readTextLines(const QString& path);
 
 // Decodes the bytes of such a file.
 QString decodeText(const QByteArray& bytes);
+// The lines those bytes hold.
+QStringList textLines(const QByteArray& bytes);
 
 // Appends bytes to the file, creating it if needed, and makes sure they are on disk. A file
 // that is not a regular one is refused. On failure the file is cut back to its size before,

@@ -1,11 +1,11 @@
 #include "system/sdl_audio_device.h"
 
+#include "system/wav_clip.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 #include <thread>
 #include <utility>
 
@@ -14,45 +14,16 @@ namespace {
 // Small buffers (5 ms) keep the delay between a play request and the first sample heard short.
 constexpr int kBufferFrames = 240;
 constexpr int kDeviceRate = 48000;
-// Beyond these a header is broken or hostile, and converting it could take more memory than
-// the machine has; real clips last seconds at 8 to 48 kHz.
-constexpr int kLowestRate = 4000;
-constexpr int kHighestRate = 384000;
-constexpr double kLongestClipSeconds = 300;
-
-bool plausible(const SDL_AudioSpec& source, Uint32 length) {
-    if (source.freq < kLowestRate || source.freq > kHighestRate || source.channels == 0)
-        return false;
-    const double frameBytes = SDL_AUDIO_BITSIZE(source.format) / 8.0 * source.channels;
-    return length / frameBytes / source.freq <= kLongestClipSeconds;
-}
-
-// The clip converted to the device's format; empty when it can't be loaded. Whole-buffer
-// conversion keeps the clip's last milliseconds, which a streaming resampler holds back.
+// The clip converted to the device's format; empty when it can't be loaded. A FIFO or a
+// device would block the read for good: only a regular file is a clip.
 std::vector<Uint8> loadConverted(const QString& path, const SDL_AudioSpec& device) {
-    SDL_AudioSpec source{};
-    Uint8* samples = nullptr;
-    Uint32 length = 0;
-    const QByteArray name = QFile::encodeName(path);
-    // A FIFO or a device would block the read for good: only a regular file is a clip.
-    if (!QFileInfo(path).isFile() || !SDL_LoadWAV(name.constData(), &source, &samples, &length))
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || file.size() > qint64(kLargestClipFileBytes) ||
+        !file.open(QIODevice::ReadOnly))
         return {};
-    const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> owned(samples, SDL_FreeWAV);
-    if (!plausible(source, length))
-        return {};
-    SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, source.freq, device.format,
-                          device.channels, device.freq) < 0)
-        return {};
-    std::vector<Uint8> buffer(static_cast<std::size_t>(length) *
-                              static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
-    std::memcpy(buffer.data(), samples, length);
-    cvt.buf = buffer.data();
-    cvt.len = static_cast<int>(length);
-    if (SDL_ConvertAudio(&cvt) != 0)
-        return {};
-    buffer.resize(static_cast<std::size_t>(cvt.len_cvt));
-    return buffer;
+    const QByteArray bytes = file.readAll();
+    return loadClip(reinterpret_cast<const Uint8*>(bytes.constData()), std::size_t(bytes.size()),
+                    device);
 }
 
 void sayNoAudio() {

@@ -7,18 +7,32 @@ TEST(NumberText, Integer16RoundsHalfToEvenAndChecksTheRange) {
         const char* text;
         std::optional<int> value;
     } rows[] = {
-        {"15", 15},         {"6.5", 6},
-        {"7.5", 8},         {"-0.5", 0},
-        {"32767", 32767},   {"32767.4", 32767},
-        {"32767.5", {}},    {"32768", {}},
-        {"-32768", -32768}, {"-32768.5", -32768},
-        {"-32768.6", {}},   {"-32769", {}},
-        {"", {}},           {"-", {}},
-        {"abc", {}},        {"1x", {}},
-        {" 23 ", 23},       {"１５", 15},
-        {"　１５　", 15},   {"－３", -3},
-        {"７．５", 8},      {"＋２", 2},
-        {"1 5", {}},        {"99999999999", {}},
+        {"15", 15},
+        {"6.5", 6},
+        {"7.5", 8},
+        {"-0.5", 0},
+        {"32767", 32767},
+        {"32767.4", 32767},
+        {"32767.5", {}},
+        {"32768", {}},
+        {"-32768", -32768},
+        {"-32768.5", -32768},
+        {"-32768.6", {}},
+        {"-32769", {}},
+        {"", {}},
+        {"-", {}},
+        {"abc", {}},
+        {"1x", {}},
+        {" 23 ", 23},
+        {"１５", 15},
+        {"　１５　", 15},
+        {"－３", -3},
+        {"７．５", 8},
+        {"＋２", 2},
+        {"1 5", {}},
+        {"99999999999", {}},
+        // Found by fuzzing: past the decimals a Decimal keeps, a value just over a half.
+        {"6.5000000000002245725632728603761", 7},
     };
     for (const auto& row : rows) {
         const auto value = toInteger16(QString::fromUtf8(row.text));
@@ -38,6 +52,7 @@ TEST(NumberText, DoubleAcceptsTheSameShapes) {
     EXPECT_FALSE(toDouble("-"));
     EXPECT_FALSE(toDouble("ten"));
     EXPECT_FALSE(toDouble("1e3"));
+    EXPECT_FALSE(toDouble(QString(400, u'9'))); // beyond a double: no number at all
 }
 
 TEST(NumberText, DecimalKeepsFractionsExactly) {

@@ -24,6 +24,8 @@ TEST(ResultFile, BlankLinesAroundTheTextGoAndTheClosingLineStays) {
         {"A\n\u3000\n\nB\n\n", "A\r\n\u3000\r\n\r\nB\r\n" + end},
         {"A\r\n----------------------------------\n\n\t\n", "A\r\n" + end},
         {"", end},
+        // Found by fuzzing: a space typed after the closing line.
+        {"A\n---------------------------------- \n", "A\r\n" + end},
     };
     for (const auto& row : rows)
         EXPECT_EQ(recordedBlock(QString::fromUtf8(row.box)), row.block) << row.box;

@@ -30,6 +30,11 @@ protected:
         folder_.write("sound/1hz.wav", toneWav(300, 1));
         folder_.write("sound/absurdrate.wav", toneWav(0.01, 4'000'000));
         folder_.write("sound/sixminutes.wav", toneWav(360, 8000));
+        folder_.write("sound/empty.wav", toneWav(0)); // found by fuzzing
+        // Found by fuzzing: a data chunk claiming 4 GB, which SDL would allocate.
+        QByteArray forged = toneWav(0.1);
+        forged.replace(40, 4, QByteArray("\x64\xff\xff\xff", 4));
+        folder_.write("sound/forged.wav", forged);
     }
 
     WorkingFolder folder_;
@@ -71,7 +76,8 @@ TEST_F(SdlAudio, MissingBrokenOrUnnamedClipsAreSilentAndImmediate) {
 // Converting such a header to the device's rate could take more memory than there is.
 TEST_F(SdlAudio, ClipsBeyondSaneRatesOrLengthsAreSilent) {
     SdlAudioDevice device;
-    for (const char* clip : {"1hz.wav", "absurdrate.wav", "sixminutes.wav"}) {
+    for (const char* clip :
+         {"1hz.wav", "absurdrate.wav", "sixminutes.wav", "empty.wav", "forged.wav"}) {
         Announcer(device).play(clip);
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         EXPECT_FALSE(device.firstSampleTime()) << clip;

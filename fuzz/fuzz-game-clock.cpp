@@ -1,0 +1,144 @@
+// The game model driven by a stream of commands: keys, ticks of 0 to 3 seconds, pause,
+// resume, questions, time given back, ends and new games. After every command the time adds
+// up to what a reference count says the clock must have counted, and nothing goes out of its
+// bounds.
+#include "core/game_clock.h"
+#include "fuzz_support.h"
+
+#include <array>
+
+namespace {
+
+class Bytes {
+public:
+    Bytes(const uint8_t* data, size_t size)
+        : data_(data)
+        , size_(size) {}
+    bool empty() const { return at_ >= size_; }
+    uint8_t next() { return at_ < size_ ? data_[at_++] : 0; }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
+class Run {
+public:
+    explicit Run(Bytes& bytes)
+        : bytes_(bytes) {}
+
+    void start() {
+        static constexpr int kByoyomi[] = {10, 30, 60};
+        GameSettings settings;
+        for (auto& player : settings.players) {
+            player = {"", "0", QString::number(bytes_.next() % 3),
+                      QString::number(bytes_.next() % 3), kByoyomi[bytes_.next() % 3]};
+        }
+        settings.senteSide = bytes_.next() % 2 ? Side::Left : Side::Right;
+        require(!game_.startGame(settings));
+        counted_ = 0;
+        charged_ = {};
+    }
+
+    void command() {
+        switch (bytes_.next() % 12) {
+        case 0:
+        case 1:
+        case 2:
+            tick(bytes_.next() % 31 * 100);
+            break;
+        case 3:
+            game_.endMove(Side::Left);
+            break;
+        case 4:
+            game_.endMove(Side::Right);
+            break;
+        case 5:
+            game_.pause();
+            break;
+        case 6:
+            game_.resume();
+            break;
+        case 7:
+            game_.resumeFromPauseWindow();
+            break;
+        case 8:
+            game_.giveTenSecondsBack();
+            break;
+        case 9:
+            game_.confirmTimeOut();
+            break;
+        case 10:
+            bytes_.next() % 2 ? void(game_.stopForQuestion()) : game_.resumeAfterQuestion();
+            break;
+        default:
+            end();
+            break;
+        }
+        check();
+    }
+
+private:
+    void tick(int ms) {
+        const Side toMove = game_.sideToMove();
+        const bool ended = game_.outcome() != Outcome::None;
+        wallClock_.now = wallClock_.now.addMSecs(ms);
+        const QTime now = wallClock_.now.time();
+        const QTime second(now.hour(), now.minute(), now.second());
+        if (game_.running() && second != lastCounted_) {
+            require(!ended);
+            lastCounted_ = second;
+            ++counted_;
+            ++charged_[indexOf(toMove)];
+        }
+        game_.tick();
+    }
+
+    void end() {
+        switch (bytes_.next() % 5) {
+        case 0:
+            game_.resign();
+            break;
+        case 4:
+            start();
+            break;
+        default:
+            game_.endGame(Outcome(bytes_.next() % 4));
+            break;
+        }
+        if (game_.outcome() != Outcome::None)
+            require(!game_.running());
+    }
+
+    void check() {
+        require(game_.totalTime().seconds() == counted_);
+        require(charged_[0] + charged_[1] == counted_);
+        for (const Side side : kBothSides) {
+            const SideClock& clock = game_.clock(side);
+            require(clock.mainTime >= ClockTime());
+            require(clock.periodElapsed >= 0 && clock.periodElapsed <= clock.periodLength);
+            require(clock.considerationLeft >= Decimal(0));
+            require(clock.considerationLeft <= clock.considerationGranted);
+        }
+    }
+
+    Bytes& bytes_;
+    SettableWallClock wallClock_;
+    NoAudio audio_;
+    GameClock game_{wallClock_, audio_};
+    QTime lastCounted_;
+    long long counted_ = 0;
+    std::array<long long, 2> charged_{};
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Bytes bytes(data, size);
+    Run run(bytes);
+    run.start();
+    while (!bytes.empty())
+        run.command();
+    return 0;
+}
