@@ -68,6 +68,7 @@ void GameClock::apply(const GameSettings::Checked& game) {
     outcome_ = Outcome::None;
     setPlayState(playState_.started());
     setRunning(true);
+    emit gameStarted();
     announcer_.greeting();
 }
 
@@ -137,6 +138,7 @@ void GameClock::endMove(Side side) {
         sideToMove_ = opposite(side);
         emit turnChanged();
         ++movesPlayed_;
+        emit moveEnded(side);
         if (clocks_[indexOf(side)].moveMade())
             emit periodChanged(side);
     }
@@ -148,6 +150,7 @@ void GameClock::pause() {
         return;
     setRunning(false);
     setPlayState(playState_.paused());
+    emit paused();
 }
 
 void GameClock::resume() {
@@ -155,6 +158,7 @@ void GameClock::resume() {
         return;
     setRunning(true);
     setPlayState(playState_.resumedFromMenu());
+    emit resumed();
 }
 
 void GameClock::resumeFromPauseWindow() {
@@ -162,6 +166,7 @@ void GameClock::resumeFromPauseWindow() {
         return;
     setPlayState(playState_.resumedFromPauseWindow());
     setRunning(true);
+    emit resumed();
 }
 
 bool GameClock::stopForQuestion() {
@@ -192,6 +197,7 @@ void GameClock::giveTenSecondsBack() {
     emit periodChanged(sideToMove_);
     setPlayState(playState_.givenTimeBack());
     setRunning(true);
+    emit resumed();
 }
 
 void GameClock::resign() {

@@ -91,6 +91,13 @@ signals:
     void moveNumberChanged();
     void timeOutReached();
     void gameEnded();
+    // Events of play, for a record of the game: a game began; a move passed the turn, told
+    // before the side's fresh period so that the period it used is still seen; the clock was
+    // paused; it runs again after a pause or after ten seconds given back.
+    void gameStarted();
+    void moveEnded(Side side);
+    void paused();
+    void resumed();
 
 private:
     enum class Phase { NoGame, Playing, AwaitingTimeOutAnswer, Over };

@@ -136,6 +136,7 @@ MainWindow::MainWindow(Services& services)
     })
     , services_(services)
     , game_(services.wallClock, services.audio)
+    , moveRecord_(game_, services.wallClock)
     , voice_(services.audio) {
     setWindowTitle(QStringLiteral("バンクロ７"));
     setWindowIcon(appIcon());
@@ -432,12 +433,17 @@ void MainWindow::confirmTimeOut() {
     game_.giveTenSecondsBack();
 }
 
-// The result, already announced, shown and then offered for recording.
+// The result, already announced, shown and then offered for recording; then the rows of the
+// record of play that could not be written, if any.
 void MainWindow::showGameEnd() {
     const GameResult result = game_.result();
     services_.messageBoxes.ask(this, {result.message(), QStringLiteral("終了")});
     ResultDialog dialog(game_.summary(), services_.messageBoxes, this);
     dialog.exec();
+    if (const auto incomplete = moveRecord_.takeIncompleteReport())
+        services_.messageBoxes.ask(this, {*incomplete, QStringLiteral("対局記録"),
+                                          MessageBoxRequest::Buttons::Ok,
+                                          MessageBoxRequest::Icon::Warning});
 }
 
 void MainWindow::exitProgram() {

@@ -10,6 +10,7 @@
 
 #include "core/announcer.h"
 #include "core/game_clock.h"
+#include "core/move_record.h"
 #include "gui/services.h"
 #include "gui/widgets/reusable_dialog.h"
 
@@ -38,6 +39,7 @@ public:
     bool startUp();
 
     GameClock& game() { return game_; }
+    MoveRecord& moveRecord() { return moveRecord_; }
     Services& services() { return services_; }
 
     // Loaded on first use; their close boxes unload them.
@@ -133,5 +135,7 @@ private:
 
     Services& services_;
     GameClock game_;
+    // Before the window's own connections: a game's last row is written before its end shows.
+    MoveRecord moveRecord_;
     Announcer voice_;
 };

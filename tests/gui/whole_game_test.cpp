@@ -2,6 +2,7 @@
 // S, a name from the list and typed fields, moves with Space and Enter, a pause, resignation
 // from the pause window, the end message, the result window's ＯＫ, and the result file.
 
+#include "core/move_record.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
 #include "gui/settings_dialog.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -61,4 +63,36 @@ TEST(WholeGame, FromTheSettingsToTheResultFile) {
                              "\r\n----------------------------------\r\n";
     EXPECT_EQ(folder.read("対局結果.txt"), cp932(expected));
     EXPECT_TRUE(w.settingsAction->isEnabled());
+}
+
+// The record of play can't be written: the game is played to its end as ever, and once the
+// result window has gone, one box says the record is incomplete.
+TEST(WholeGame, AnUnwritableRecordOfPlayIsReportedOnceAfterTheResultWindow) {
+    FaceFolder folder;
+    ASSERT_TRUE(QDir().mkdir(QString::fromUtf8(kMoveRecordFile)));
+    FakeServices fakes;
+    MainWindow w(fakes.services);
+    ASSERT_TRUE(w.startUp());
+    w.show();
+    startGame(w);
+    nextSecond(w, fakes.wallClock);
+    pressKey(w, Qt::Key_Space);
+    EXPECT_EQ(w.game().movesPlayed(), 1);
+
+    std::size_t askedBeforeResultClosed = 0;
+    onModal<ResultDialog>([&](ResultDialog& result) {
+        askedBeforeResultClosed = fakes.messageBoxes.asked.size();
+        QTest::mouseClick(result.recordButton, Qt::LeftButton);
+    });
+    w.askToResign();
+
+    EXPECT_EQ(askedBeforeResultClosed, 2u); // the question to resign and the end message
+    ASSERT_EQ(fakes.messageBoxes.asked.size(), 3u);
+    const MessageBoxRequest& report = fakes.messageBoxes.asked[2];
+    EXPECT_TRUE(report.text.startsWith(
+        "対局の記録「対局記録.csv」は不完全です。4 行を書き込めませんでした。\n理由："))
+        << report.text.toStdString();
+    EXPECT_EQ(report.title, "対局記録");
+    EXPECT_EQ(report.icon, MessageBoxRequest::Icon::Warning);
+    EXPECT_FALSE(folder.read("対局結果.txt").isEmpty()); // the result file is written as ever
 }

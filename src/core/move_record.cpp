@@ -1,0 +1,157 @@
+#include "core/move_record.h"
+
+#include "core/game_clock.h"
+#include "core/text_file.h"
+#include "core/wall_clock.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+const QString kArrow = QStringLiteral(" → ");
+
+QString periodUsedText(const SideClock& clock) {
+    return clock.mainTime > ClockTime() ? QString() : QString::number(clock.periodElapsed);
+}
+
+void noteChange(QStringList& changes, const QString& what, const QString& before,
+                const QString& after) {
+    if (before != after)
+        changes << what + u' ' + before + kArrow + after;
+}
+
+} // namespace
+
+CorrectableValues CorrectableValues::of(const GameClock& game) {
+    return {
+        {game.clock(Side::Left), game.clock(Side::Right)}, game.movesPlayed(), game.sideToMove()};
+}
+
+MoveRecord::MoveRecord(const GameClock& game, const WallClock& wallClock, const QString& path,
+                       QObject* parent)
+    : QObject(parent)
+    , game_(game)
+    , wallClock_(wallClock)
+    , path_(path) {
+    connect(&game, &GameClock::gameStarted, this, &MoveRecord::start);
+    connect(&game, &GameClock::moveEnded, this, &MoveRecord::moveEnded);
+    connect(&game, &GameClock::paused, this, [this] { writeCurrent(QStringLiteral("中断")); });
+    connect(&game, &GameClock::resumed, this, [this] { writeCurrent(QStringLiteral("再開")); });
+    connect(&game, &GameClock::timeOutReached, this,
+            [this] { writeCurrent(QStringLiteral("時間切れ")); });
+    connect(&game, &GameClock::gameEnded, this, &MoveRecord::ended);
+}
+
+QString MoveRecord::headerRow() {
+    return QStringLiteral(
+        "対局開始,手数,手番,対局者,消費時間,持ち時間残り,秒読み,考慮時間残り,記事");
+}
+
+QString MoveRecord::csvField(const QString& text) {
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') &&
+        !text.contains(u'\n'))
+        return text;
+    QString quoted = text;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+// The date is read on both sides of the time, so a start at midnight can't take the day
+// before's date.
+QString MoveRecord::startDateTime() const {
+    QDate date = wallClock_.today();
+    QTime time = wallClock_.timeOfDay();
+    if (const QDate after = wallClock_.today(); after != date) {
+        date = after;
+        time = wallClock_.timeOfDay();
+    }
+    return date.toString(Qt::ISODate) + u'T' + time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+void MoveRecord::start() {
+    gameStart_ = startDateTime();
+    moveStartedAt_ = game_.totalTime();
+    writeCurrent(QStringLiteral("開始"));
+}
+
+void MoveRecord::moveEnded(Side side) {
+    const ClockTime used = game_.totalTime() - moveStartedAt_;
+    moveStartedAt_ = game_.totalTime();
+    write(side, game_.movesPlayed(), used, QStringLiteral("指し手"));
+}
+
+// The last row holds the unfinished move, so the moves' seconds add up to the total time.
+void MoveRecord::ended() {
+    if (game_.resigned())
+        writeCurrent(QStringLiteral("投了"));
+    writeCurrent(QStringLiteral("終局：") + game_.result().sentence());
+}
+
+void MoveRecord::recordCorrection(const CorrectableValues& before) {
+    const CorrectableValues after = CorrectableValues::of(game_);
+    QStringList changes;
+    for (const Side side : kBothSides) {
+        const SideClock& was = before.clocks[indexOf(side)];
+        const SideClock& is = after.clocks[indexOf(side)];
+        const QString role = game_.roleText(side) + u' ';
+        noteChange(changes, role + QStringLiteral("持ち時間"), was.mainTime.toText(),
+                   is.mainTime.toText());
+        noteChange(changes, role + QStringLiteral("秒読み"), QString::number(was.periodElapsed),
+                   QString::number(is.periodElapsed));
+        noteChange(changes, role + QStringLiteral("考慮時間"), was.considerationLeft.toText(),
+                   is.considerationLeft.toText());
+    }
+    noteChange(changes, QStringLiteral("手数"), QString::number(before.movesPlayed + 1),
+               QString::number(after.movesPlayed + 1));
+    noteChange(changes, QStringLiteral("手番"), game_.roleText(before.sideToMove),
+               game_.roleText(after.sideToMove));
+    writeCurrent(QStringLiteral("修正：") + changes.join(QStringLiteral("、")));
+}
+
+void MoveRecord::writeCurrent(const QString& event) {
+    write(game_.sideToMove(), game_.movesPlayed() + 1, game_.totalTime() - moveStartedAt_, event);
+}
+
+void MoveRecord::write(Side side, int moveNumber, ClockTime used, const QString& event) {
+    const SideClock& clock = game_.clock(side);
+    const QStringList fields = {
+        gameStart_,
+        QString::number(moveNumber),
+        game_.roleText(side),
+        game_.name(side),
+        QString::number(used.seconds()),
+        clock.mainTime.toText(),
+        periodUsedText(clock),
+        clock.considerationLeft.toText(),
+        event,
+    };
+    QStringList quoted;
+    for (const QString& field : fields)
+        quoted << csvField(field);
+    QByteArray bytes = (quoted.join(u',') + QStringLiteral("\r\n")).toUtf8();
+    const QFileInfo file(path_);
+    if (!file.exists() || (file.isFile() && file.size() == 0))
+        bytes.prepend(
+            (QChar(QChar::ByteOrderMark) + headerRow() + QStringLiteral("\r\n")).toUtf8());
+    const auto failure = appendToFile(path_, bytes);
+    if (!failure)
+        return;
+    if (failedRows_++ == 0)
+        firstFailure_ = *failure;
+    const QString line = QStringLiteral("%1 に記録できませんでした（%2手目 %3）：%4")
+                             .arg(path_, QString::number(moveNumber), event, *failure);
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+}
+
+std::optional<QString> MoveRecord::takeIncompleteReport() {
+    if (failedRows_ == 0)
+        return std::nullopt;
+    const QString report =
+        QStringLiteral("対局の記録「%1」は不完全です。%2 行を書き込めませんでした。\n理由：%3")
+            .arg(path_, QString::number(failedRows_), firstFailure_);
+    failedRows_ = 0;
+    firstFailure_.clear();
+    return report;
+}
