@@ -5,6 +5,7 @@
 
 #include "core/game_clock.h"
 #include "gui/about_dialog.h"
+#include "gui/correction_dialog.h"
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
@@ -61,6 +62,8 @@ int main(int argc, char* argv[]) {
     ResultDialog resultDialog(result.summary(system.wallClock.todayShortText()),
                               system.messageBoxes, &main);
     ok = ok && save(&pause, folder, "pause_dialog") && save(&resultDialog, folder, "result_dialog");
+    CorrectionDialog correction(main.game(), system.messageBoxes, &pause);
+    ok = ok && save(&correction, folder, "correction_dialog");
 
     // The piece toss at a few steps of its animation, driven step by step.
     TossDialog toss(Side::Left, system.random, &settings);

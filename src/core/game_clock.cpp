@@ -200,6 +200,52 @@ void GameClock::giveTenSecondsBack() {
     emit resumed();
 }
 
+std::optional<CorrectionField> GameClock::correct(const Correction& correction) {
+    if (!correctable())
+        return std::nullopt;
+    const auto checked = correction.check(clocks_);
+    if (const auto* bad = std::get_if<CorrectionField>(&checked))
+        return *bad;
+    const auto& corrected = std::get<Correction::Checked>(checked);
+    const std::array<SideClock, 2> before = clocks_;
+    const int movesBefore = movesPlayed_;
+    const Side toMoveBefore = sideToMove_;
+    clocks_ = corrected.clocks;
+    movesPlayed_ = corrected.movesPlayed;
+    sideToMove_ = corrected.sideToMove;
+    for (const Side side : kBothSides) {
+        const SideClock& was = before[indexOf(side)];
+        const SideClock& now = clocks_[indexOf(side)];
+        if (now.mainTime != was.mainTime)
+            emit mainTimeChanged(side);
+        if (now.periodElapsed != was.periodElapsed)
+            emit periodChanged(side);
+        // 10 and 10.0 are equal, yet the label shows what was typed.
+        if (now.considerationLeft.toText() != was.considerationLeft.toText())
+            emit considerationChanged(side);
+    }
+    if (movesPlayed_ != movesBefore)
+        emit moveNumberChanged();
+    if (sideToMove_ != toMoveBefore)
+        emit turnChanged();
+    return std::nullopt;
+}
+
+Correction GameClock::currentCorrection() const {
+    Correction correction;
+    for (const Side side : kBothSides) {
+        const SideClock& clock = clocks_[indexOf(side)];
+        const long long seconds = clock.mainTime.seconds();
+        correction.sides[indexOf(side)] = {
+            QString::number(seconds / 3600), QString::number(seconds / 60 % 60),
+            QString::number(seconds % 60), QString::number(clock.periodElapsed),
+            clock.considerationLeft.toText()};
+    }
+    correction.moveNumber = QString::number(movesPlayed_ + 1);
+    correction.sideToMove = sideToMove_;
+    return correction;
+}
+
 void GameClock::resign() {
     if (phase_ != Phase::Playing)
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/announcer.h"
+#include "core/correction.h"
 #include "core/game_result.h"
 #include "core/game_settings.h"
 #include "core/play_state.h"
@@ -44,6 +45,15 @@ public:
     // ten seconds more.
     void confirmTimeOut();
     void giveTenSecondsBack();
+    // An arbiter's correction of a paused game, checked whole like a game start: nothing is
+    // applied and the first bad field is returned when one holds no number in its range.
+    // Only what changed is signalled, and nothing is said. A game that is running, over or
+    // awaiting the time-out answer is left as it is.
+    std::optional<CorrectionField> correct(const Correction& correction);
+    // Whether correct() would act: a game paused, not awaiting the time-out answer.
+    bool correctable() const { return canResume(); }
+    // The game's values as a correction that changes nothing.
+    Correction currentCorrection() const;
     // The side to move resigns.
     void resign();
     void endGame(Outcome outcome);

@@ -129,7 +129,7 @@ struct MenuItem {
 MainWindow::MainWindow(Services& services)
     : settings([this] { return std::make_unique<SettingsDialog>(game_, services_, this); })
     , pauseDialog([this] {
-        auto dialog = std::make_unique<PauseDialog>(game_, this);
+        auto dialog = std::make_unique<PauseDialog>(game_, services_.messageBoxes, this);
         connect(dialog.get(), &PauseDialog::replayRequested, this,
                 [this] { openSettingsForReplay(kReplaySettingsHeightTwips); });
         return dialog;

@@ -1,6 +1,7 @@
 #include "gui/pause_dialog.h"
 
 #include "core/game_clock.h"
+#include "gui/correction_dialog.h"
 #include "gui/widgets/key_preview.h"
 #include "gui/widgets/label.h"
 
@@ -51,6 +52,7 @@ const PauseLabel kLabels[] = {
     {nullptr, {"Label11", "後手負けにて対局を終了します", kGothic1575, L, {1440, 5400, 6885, 315}}},
     {&PauseDialog::goteNameLabel, {"lblGna", "", kDefaultFont, L, {1440, 5760, 1575, 180}}},
     {nullptr, {"Label12", "引き分けにて対局を終了します", kGothic1575, L, {1440, 6240, 6885, 315}}},
+    {nullptr, {"lblCorrection", "持ち時間・秒読み・考慮時間・手数を直します", kGothic1575, L, {1440, 7080, 6450, 315}}},
 };
 // clang-format on
 
@@ -68,15 +70,17 @@ const Button kButtons[] = {
     {&PauseDialog::senteLosesButton, "cmdSyuuryou(0)", "先手負け"},
     {&PauseDialog::goteLosesButton, "cmdSyuuryou(1)", "後手負け"},
     {&PauseDialog::drawButton, "cmdSyuuryou(2)", "引き分け"},
+    {&PauseDialog::correctionButton, "cmdCorrection", "時間修正"},
 };
 
 } // namespace
 
-PauseDialog::PauseDialog(GameClock& game, QWidget* parent)
+PauseDialog::PauseDialog(GameClock& game, MessageBoxes& messageBoxes, QWidget* parent)
     : ReusableDialog(parent)
-    , game_(game) {
+    , game_(game)
+    , messageBoxes_(messageBoxes) {
     setWindowTitle(QStringLiteral("対局中断ﾒﾆｭｰ"));
-    resize(TwipsRect{0, 0, 8010, 6915}.toPixels().size());
+    resize(TwipsRect{0, 0, 8010, 7755}.toPixels().size());
     for (const PauseLabel& row : kLabels) {
         Label* label = makeLabel(this, row.spec);
         if (row.member)
@@ -102,6 +106,7 @@ void PauseDialog::buildButtons() {
     connect(senteLosesButton, &QPushButton::clicked, this, [this] { endWith(Outcome::GoteWins); });
     connect(goteLosesButton, &QPushButton::clicked, this, [this] { endWith(Outcome::SenteWins); });
     connect(drawButton, &QPushButton::clicked, this, [this] { endWith(Outcome::Draw); });
+    connect(correctionButton, &QPushButton::clicked, this, &PauseDialog::correctTimes);
     resumeButton->setFocus(); // first in the tab order: Space or Enter resumes
 }
 
@@ -153,6 +158,12 @@ void PauseDialog::resign() {
 void PauseDialog::endWith(Outcome outcome) {
     hide();
     game_.endGame(outcome);
+}
+
+void PauseDialog::correctTimes() {
+    CorrectionDialog dialog(game_, messageBoxes_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        showSnapshot();
 }
 
 void PauseDialog::replay() {

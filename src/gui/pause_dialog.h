@@ -7,14 +7,15 @@
 
 class GameClock;
 class Label;
+class MessageBoxes;
 class QPushButton;
 
 // "対局中断ﾒﾆｭｰ": a snapshot of the paused game and the ways on from it: resume, resign,
-// replay with the colours reversed, or end with a chosen result.
+// replay with the colours reversed, end with a chosen result, or correct the times.
 class PauseDialog : public ReusableDialog {
     Q_OBJECT
 public:
-    PauseDialog(GameClock& game, QWidget* parent);
+    PauseDialog(GameClock& game, MessageBoxes& messageBoxes, QWidget* parent);
 
     Label* turnLabel = nullptr;
     Label* moveNumberLabel = nullptr;
@@ -36,6 +37,7 @@ public:
     QPushButton* senteLosesButton = nullptr;
     QPushButton* goteLosesButton = nullptr;
     QPushButton* drawButton = nullptr;
+    QPushButton* correctionButton = nullptr;
 
     // Fills the snapshot from the game before a showing.
     void showSnapshot();
@@ -44,6 +46,8 @@ public:
     void resign();
     void replay();
     void endWith(Outcome outcome);
+    // Opens the correction dialog over this window; the snapshot shows what it applied.
+    void correctTimes();
 
 signals:
     // The players want to set up the game again; the old game stays paused, unrecorded.
@@ -54,4 +58,5 @@ private:
     bool previewKey(int key, int characterCode);
 
     GameClock& game_;
+    MessageBoxes& messageBoxes_;
 };

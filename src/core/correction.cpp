@@ -1,0 +1,74 @@
+#include "core/correction.h"
+
+#include "core/number_text.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int kMaxHours = 23;
+constexpr int kMaxMinutesOrSeconds = 59;
+constexpr int kMaxConsiderationMinutes = 10;
+constexpr int kMaxMoveNumber = 32767; // the largest number the settings' fields take
+
+// A whole number from `minimum` to `maximum`, typed as the settings fields accept numbers.
+std::optional<int> wholeNumber(const QString& text, int minimum, int maximum) {
+    const std::optional<Decimal> value = toDecimal(text);
+    if (!value || !value->isWhole() || *value < Decimal(minimum) || *value > Decimal(maximum))
+        return std::nullopt;
+    return int(value->truncated());
+}
+
+CorrectionField fieldOf(Side side, int offsetInSide) {
+    constexpr int kFieldsPerSide = 5;
+    return CorrectionField(int(indexOf(side)) * kFieldsPerSide + offsetInSide);
+}
+
+} // namespace
+
+std::variant<Correction::Checked, CorrectionField>
+Correction::check(const std::array<SideClock, 2>& clocks) const {
+    Checked checked{clocks, 0, sideToMove};
+    for (const Side side : kBothSides) {
+        const SideTimes& typed = sides[indexOf(side)];
+        SideClock& clock = checked.clocks[indexOf(side)];
+        const auto hours = wholeNumber(typed.hours, 0, kMaxHours);
+        if (!hours)
+            return fieldOf(side, 0);
+        const auto minutes = wholeNumber(typed.minutes, 0, kMaxMinutesOrSeconds);
+        if (!minutes)
+            return fieldOf(side, 1);
+        const auto seconds = wholeNumber(typed.seconds, 0, kMaxMinutesOrSeconds);
+        if (!seconds)
+            return fieldOf(side, 2);
+        const ClockTime mainTime = ClockTime::fromHms(*hours, *minutes, *seconds);
+        // With main time left no period has begun; a running consideration minute keeps its
+        // 60 seconds.
+        const bool mainTimeLeft = mainTime > ClockTime();
+        const int periodLength = mainTimeLeft ? clock.byoyomiLength : clock.periodLength;
+        const auto period =
+            wholeNumber(typed.periodSeconds, 0, mainTimeLeft ? 0 : periodLength - 1);
+        if (!period)
+            return fieldOf(side, 3);
+        const std::optional<Decimal> consideration = toDecimal(typed.considerationMinutes);
+        if (!consideration || *consideration < Decimal(0) ||
+            *consideration > Decimal(kMaxConsiderationMinutes))
+            return fieldOf(side, 4);
+
+        clock.mainTime = mainTime;
+        clock.periodLength = periodLength;
+        clock.periodElapsed = *period;
+        clock.considerationLeft = *consideration;
+        // The minutes' ordinals count from the granted ones, which are never fewer than left.
+        clock.considerationGranted = std::max(clock.considerationGranted, *consideration);
+        // Main time given back is announced again when it runs out.
+        if (mainTimeLeft)
+            clock.mainTimeOverAnnounced = false;
+    }
+    const auto move = wholeNumber(moveNumber, 1, kMaxMoveNumber);
+    if (!move)
+        return CorrectionField::MoveNumber;
+    checked.movesPlayed = *move - 1;
+    return checked;
+}
