@@ -206,15 +206,13 @@ std::optional<CorrectionField> GameClock::correct(const Correction& correction) 
     const auto checked = correction.check(clocks_);
     if (const auto* bad = std::get_if<CorrectionField>(&checked))
         return *bad;
-    const auto& corrected = std::get<Correction::Checked>(checked);
-    const std::array<SideClock, 2> before = clocks_;
-    const int movesBefore = movesPlayed_;
-    const Side toMoveBefore = sideToMove_;
-    clocks_ = corrected.clocks;
-    movesPlayed_ = corrected.movesPlayed;
-    sideToMove_ = corrected.sideToMove;
+    const auto& values = std::get<Correction::Checked>(checked);
+    const Correction::Checked before{clocks_, movesPlayed_, sideToMove_};
+    clocks_ = values.clocks;
+    movesPlayed_ = values.movesPlayed;
+    sideToMove_ = values.sideToMove;
     for (const Side side : kBothSides) {
-        const SideClock& was = before[indexOf(side)];
+        const SideClock& was = before.clocks[indexOf(side)];
         const SideClock& now = clocks_[indexOf(side)];
         if (now.mainTime != was.mainTime)
             emit mainTimeChanged(side);
@@ -224,10 +222,11 @@ std::optional<CorrectionField> GameClock::correct(const Correction& correction) 
         if (now.considerationLeft.toText() != was.considerationLeft.toText())
             emit considerationChanged(side);
     }
-    if (movesPlayed_ != movesBefore)
+    if (movesPlayed_ != before.movesPlayed)
         emit moveNumberChanged();
-    if (sideToMove_ != toMoveBefore)
+    if (sideToMove_ != before.sideToMove)
         emit turnChanged();
+    emit corrected(before);
     return std::nullopt;
 }
 

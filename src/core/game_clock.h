@@ -108,6 +108,9 @@ signals:
     void moveEnded(Side side);
     void paused();
     void resumed();
+    // After a correction has been applied and its values' own signals told; with the values
+    // before it.
+    void corrected(const Correction::Checked& before);
 
 private:
     enum class Phase { NoGame, Playing, AwaitingTimeOutAnswer, Over };

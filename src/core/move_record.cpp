@@ -24,11 +24,6 @@ void noteChange(QStringList& changes, const QString& what, const QString& before
 
 } // namespace
 
-CorrectableValues CorrectableValues::of(const GameClock& game) {
-    return {
-        {game.clock(Side::Left), game.clock(Side::Right)}, game.movesPlayed(), game.sideToMove()};
-}
-
 MoveRecord::MoveRecord(const GameClock& game, const WallClock& wallClock, const QString& path,
                        QObject* parent)
     : QObject(parent)
@@ -42,6 +37,7 @@ MoveRecord::MoveRecord(const GameClock& game, const WallClock& wallClock, const 
     connect(&game, &GameClock::timeOutReached, this,
             [this] { writeCurrent(QStringLiteral("時間切れ")); });
     connect(&game, &GameClock::gameEnded, this, &MoveRecord::ended);
+    connect(&game, &GameClock::corrected, this, &MoveRecord::recordCorrection);
 }
 
 QString MoveRecord::headerRow() {
@@ -89,8 +85,10 @@ void MoveRecord::ended() {
     writeCurrent(QStringLiteral("終局：") + game_.result().sentence());
 }
 
-void MoveRecord::recordCorrection(const CorrectableValues& before) {
-    const CorrectableValues after = CorrectableValues::of(game_);
+void MoveRecord::recordCorrection(const Correction::Checked& before) {
+    const Correction::Checked after{{game_.clock(Side::Left), game_.clock(Side::Right)},
+                                    game_.movesPlayed(),
+                                    game_.sideToMove()};
     QStringList changes;
     for (const Side side : kBothSides) {
         const SideClock& was = before.clocks[indexOf(side)];

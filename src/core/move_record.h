@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/clock_time.h"
+#include "core/correction.h"
 #include "core/side.h"
 #include "core/side_clock.h"
 
@@ -15,15 +16,6 @@ class WallClock;
 // "対局記録.csv" in the working folder: every game's events of play, one CSV row each.
 inline constexpr const char* kMoveRecordFile = "対局記録.csv";
 
-// The values a correction may change, taken before it to tell what it changed.
-struct CorrectableValues {
-    std::array<SideClock, 2> clocks;
-    int movesPlayed = 0;
-    Side sideToMove = Side::Left;
-
-    static CorrectableValues of(const GameClock& game);
-};
-
 // Keeps the record of play: a row per event of the game it watches, appended as it happens,
 // in UTF-8 with CR LF line ends and a byte-order mark and header on a new file, so that
 // spreadsheets open it. Each row holds the move it is about: the move a key has just ended,
@@ -35,9 +27,6 @@ public:
     MoveRecord(const GameClock& game, const WallClock& wallClock,
                const QString& path = QString::fromUtf8(kMoveRecordFile), QObject* parent = nullptr);
 
-    // The row of a correction: 修正 with each value changed, before → after.
-    void recordCorrection(const CorrectableValues& before);
-
     // Why the record has been incomplete since the last report, or nullopt when every row
     // since then is written.
     std::optional<QString> takeIncompleteReport();
@@ -48,6 +37,8 @@ public:
 
 private:
     void start();
+    // The row of a correction: 修正 with each value changed, before → after.
+    void recordCorrection(const Correction::Checked& before);
     void moveEnded(Side side);
     void ended();
     // The row of the move in progress.

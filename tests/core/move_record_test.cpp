@@ -126,23 +126,24 @@ TEST_F(MoveRecordTest, NamesWithCommasAndQuotesAreQuoted) {
     EXPECT_EQ(MoveRecord::csvField("plain 名前"), "plain 名前");
 }
 
-// A later correction tells each value it changed, in the order the values are shown.
+// A correction tells each value it changed, in the order the values are shown.
 TEST_F(MoveRecordTest, ACorrectionNamesEachChangedValueBeforeAndAfter) {
     start();
     seconds(5);
     move();
     game.pause();
-    CorrectableValues before = CorrectableValues::of(game);
-    before.clocks[0].mainTime = ClockTime::fromHms(0, 20, 0);
-    before.clocks[1].considerationLeft = Decimal(3);
-    before.movesPlayed = 6;
-    before.sideToMove = Side::Left;
+    Correction correction = game.currentCorrection();
+    correction.sides[0].minutes = QStringLiteral("20");
+    correction.sides[0].seconds = QStringLiteral("0");
+    correction.sides[1].considerationMinutes = QStringLiteral("3");
+    correction.moveNumber = QStringLiteral("7");
+    correction.sideToMove = Side::Left;
     const QByteArray untilThen = folder.read(kFile);
-    record->recordCorrection(before);
+    ASSERT_EQ(game.correct(correction), std::nullopt);
     EXPECT_EQ(folder.read(kFile),
-              untilThen + rows({"2026-12-08T10:00:00,2,後手,右,0,0:15:00,,10,"
-                                "修正：先手 持ち時間 0:20:00 → 0:14:55、後手 考慮時間 3 → 10、"
-                                "手数 7 → 2、手番 先手 → 後手"}));
+              untilThen + rows({"2026-12-08T10:00:00,7,先手,左,0,0:20:00,,10,"
+                                "修正：先手 持ち時間 0:14:55 → 0:20:00、後手 考慮時間 10 → 3、"
+                                "手数 2 → 7、手番 後手 → 先手"}));
 }
 
 // A folder in the file's place: every row fails, each on one line of stderr, while the game
