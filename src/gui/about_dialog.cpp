@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr Qt::Alignment L = Qt::AlignLeft;
+using namespace table_alignment;
 
 struct AboutLabel {
     Label* AboutDialog::*member;

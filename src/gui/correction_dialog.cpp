@@ -1,9 +1,9 @@
 #include "gui/correction_dialog.h"
 
-#include "app_info.h"
 #include "core/game_clock.h"
 #include "gui/widgets/label.h"
 #include "gui/widgets/message_box.h"
+#include "gui/widgets/window_geometry.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,8 +11,7 @@
 
 namespace {
 
-constexpr Qt::Alignment L = Qt::AlignLeft;
-constexpr Qt::Alignment R = Qt::AlignRight;
+using namespace table_alignment;
 constexpr FontSpec kPGothic9{Face::MsPGothic, 9, false};
 constexpr FontSpec kPGothic9Bold{Face::MsPGothic, 9, true};
 constexpr TwipsRect kClientArea{0, 0, 6960, 4320};
@@ -75,10 +74,9 @@ const Button kButtons[] = {
 };
 // clang-format on
 
-template <typename W> W* place(W* widget, const QString& name, const TwipsRect& rect) {
-    widget->setObjectName(name);
-    widget->setGeometry(rect.toPixels());
-    widget->setFont(fontFor(kPGothic9));
+// Every control of this dialog is in the dialog's one font.
+template <typename W> W* placeInFont(W* widget, const QString& name, const TwipsRect& rect) {
+    place(widget, name, rect)->setFont(fontFor(kPGothic9));
     return widget;
 }
 
@@ -102,18 +100,18 @@ CorrectionDialog::CorrectionDialog(GameClock& game, MessageBoxes& messageBoxes, 
     // Built in the tab order: the left column, the right, then the game's fields.
     for (const Side side : kBothSides)
         buildSide(side, kSideColumnLeft[indexOf(side)]);
-    moveNumberEdit = place(new QLineEdit(this), QStringLiteral("txtMoveNumber"),
-                           {1440, kMoveNumberTop, 735, kRowHeight});
+    moveNumberEdit = placeInFont(new QLineEdit(this), QStringLiteral("txtMoveNumber"),
+                                 {1440, kMoveNumberTop, 735, kRowHeight});
     edits_.back() = moveNumberEdit;
     senteToMoveOption =
-        place(new QRadioButton(QStringLiteral("先手番"), this), QStringLiteral("optSenteToMove"),
-              {1440, kSideToMoveTop, 1095, kRowHeight});
+        placeInFont(new QRadioButton(QStringLiteral("先手番"), this),
+                    QStringLiteral("optSenteToMove"), {1440, kSideToMoveTop, 1095, kRowHeight});
     goteToMoveOption =
-        place(new QRadioButton(QStringLiteral("後手番"), this), QStringLiteral("optGoteToMove"),
-              {2640, kSideToMoveTop, 1095, kRowHeight});
+        placeInFont(new QRadioButton(QStringLiteral("後手番"), this),
+                    QStringLiteral("optGoteToMove"), {2640, kSideToMoveTop, 1095, kRowHeight});
     for (const Button& row : kButtons) {
-        this->*row.member = place(new QPushButton(QString::fromUtf8(row.caption), this),
-                                  QString::fromUtf8(row.name), row.rect);
+        this->*row.member = placeInFont(new QPushButton(QString::fromUtf8(row.caption), this),
+                                        QString::fromUtf8(row.name), row.rect);
     }
     okButton->setDefault(true); // Enter in a field applies
     connect(okButton, &QPushButton::clicked, this, &CorrectionDialog::apply);
@@ -130,8 +128,8 @@ void CorrectionDialog::buildSide(Side side, int left) {
     const std::size_t firstField = indexOf(side) * std::size(kSideEdits);
     for (std::size_t i = 0; i < std::size(kSideEdits); ++i) {
         const SideEdit& row = kSideEdits[i];
-        QLineEdit* edit = place(new QLineEdit(this), sideName(row.name, side),
-                                {left + row.left, row.top, row.width, kRowHeight});
+        QLineEdit* edit = placeInFont(new QLineEdit(this), sideName(row.name, side),
+                                      {left + row.left, row.top, row.width, kRowHeight});
         edit->setAlignment(R);
         fields.*row.member = edit;
         edits_[firstField + i] = edit;
@@ -187,7 +185,6 @@ void CorrectionDialog::apply() {
         accept();
         return;
     }
-    messageBoxes_.ask(this, {QStringLiteral("ちゃんとした数値を入力して下さい！"),
-                             QString::fromUtf8(app_info::kTitle)});
+    tellBadNumber(messageBoxes_, this);
     edit(*bad)->setFocus();
 }

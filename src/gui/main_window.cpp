@@ -32,9 +32,7 @@ constexpr unsigned kGoteTextColor = 0x800000;  // navy, on the gote picture
 constexpr int kClientWidthTwips = 14280;
 constexpr int kOuterHeightTwips = 8630;
 
-constexpr Qt::Alignment L = Qt::AlignLeft;
-constexpr Qt::Alignment C = Qt::AlignHCenter;
-constexpr Qt::Alignment R = Qt::AlignRight;
+using namespace table_alignment;
 constexpr FontSpec kPMincho36B{Face::MsPMincho, 36, true};
 constexpr FontSpec kPMincho48B{Face::MsPMincho, 48, true};
 constexpr FontSpec kConsolas72{Face::Consolas, 72, false};

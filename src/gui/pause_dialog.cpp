@@ -10,9 +10,7 @@
 
 namespace {
 
-constexpr Qt::Alignment L = Qt::AlignLeft;
-constexpr Qt::Alignment C = Qt::AlignHCenter;
-constexpr Qt::Alignment R = Qt::AlignRight;
+using namespace table_alignment;
 constexpr FontSpec kMincho2025B{Face::MsPMincho, 20.25, true};
 constexpr FontSpec kConsolas18{Face::Consolas, 18, false};
 constexpr FontSpec kConsolas2025{Face::Consolas, 20.25, false};

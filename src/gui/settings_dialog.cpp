@@ -1,6 +1,5 @@
 #include "gui/settings_dialog.h"
 
-#include "app_info.h"
 #include "core/game_clock.h"
 #include "core/number_text.h"
 #include "core/players_file.h"
@@ -10,6 +9,7 @@
 #include "gui/widgets/label.h"
 #include "gui/widgets/message_box.h"
 #include "gui/widgets/piece_pictures.h"
+#include "gui/widgets/window_geometry.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,9 +20,7 @@
 
 namespace {
 
-constexpr Qt::Alignment L = Qt::AlignLeft;
-constexpr Qt::Alignment C = Qt::AlignHCenter;
-constexpr Qt::Alignment R = Qt::AlignRight;
+using namespace table_alignment;
 constexpr FontSpec kGothic9{Face::MsGothic, 9, false};
 constexpr FontSpec kPGothic1125{Face::MsPGothic, 11.25, false};
 constexpr TwipsRect kClientArea{0, 0, 6465, 5580};
@@ -82,12 +80,6 @@ const Button kButtons[] = {
 const char* const kByoyomiCaptions[] = {"１０秒", "３０秒", "６０秒"};
 constexpr int kByoyomiSeconds[] = {10, 30, 60};
 // clang-format on
-
-template <typename W> W* place(W* widget, const char* name, const TwipsRect& rect) {
-    widget->setObjectName(QString::fromUtf8(name));
-    widget->setGeometry(rect.toPixels());
-    return widget;
-}
 
 // The byoyomi length of the selected option; the designed one while none is, which the
 // options never allow.
@@ -269,8 +261,7 @@ void SettingsDialog::start() {
         accept(); // hidden, and kept for the next game
         return;
     }
-    services_.messageBoxes.ask(this, {QStringLiteral("ちゃんとした数値を入力して下さい！"),
-                                      QString::fromUtf8(app_info::kTitle)});
+    tellBadNumber(services_.messageBoxes, this);
     if (bad)
         (this->*kNumberFields[std::size_t(*bad)].member)->setFocus();
 }

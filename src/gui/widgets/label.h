@@ -25,6 +25,13 @@ private:
     QStringList lines() const;
 };
 
+// Short names of the alignments, so that each row of a layout table fits on one line.
+namespace table_alignment {
+inline constexpr Qt::Alignment L = Qt::AlignLeft;
+inline constexpr Qt::Alignment C = Qt::AlignHCenter;
+inline constexpr Qt::Alignment R = Qt::AlignRight;
+} // namespace table_alignment
+
 // One row of a window's label table.
 struct LabelSpec {
     const char* name;

@@ -1,5 +1,7 @@
 #include "gui/widgets/message_box.h"
 
+#include "app_info.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -22,4 +24,9 @@ int QtMessageBoxes::ask(QWidget* parent, const MessageBoxRequest& request) {
     box.setDefaultButton(request.defaultButton == R::Default::Cancel && cancel ? cancel : ok);
     box.exec();
     return cancel && box.clickedButton() != ok ? kAnswerCancel : kAnswerOk;
+}
+
+void tellBadNumber(MessageBoxes& boxes, QWidget* dialog) {
+    boxes.ask(dialog, {QStringLiteral("ちゃんとした数値を入力して下さい！"),
+                       QString::fromUtf8(app_info::kTitle)});
 }

@@ -31,3 +31,6 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     int ask(QWidget* parent, const MessageBoxRequest& request) override;
 };
+
+// "ちゃんとした数値を入力して下さい！": a field of a dialog holds no number, or one out of range.
+void tellBadNumber(MessageBoxes& boxes, QWidget* dialog);

@@ -1,6 +1,9 @@
 #pragma once
 
-class QWidget;
+#include "gui/widgets/twips.h"
+
+#include <QString>
+#include <QWidget>
 
 // Sets the height of a window including its title bar and borders, as the layouts give it;
 // the client area is never taller than it was on the designing system.
@@ -8,3 +11,10 @@ void setOuterHeight(QWidget* window, int twips);
 
 // Places a top-level window in the middle of its screen.
 void centreOnScreen(QWidget* window);
+
+// A control of a layout table: named as in the table, at its place in twips.
+template <typename W> W* place(W* widget, const QString& name, const TwipsRect& rect) {
+    widget->setObjectName(name);
+    widget->setGeometry(rect.toPixels());
+    return widget;
+}
