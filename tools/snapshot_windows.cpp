@@ -64,6 +64,9 @@ int main(int argc, char* argv[]) {
     ok = ok && save(&pause, folder, "pause_dialog") && save(&resultDialog, folder, "result_dialog");
     CorrectionDialog correction(main.game(), system.messageBoxes, &pause);
     ok = ok && save(&correction, folder, "correction_dialog");
+    pause.hide();
+    main.resize(1920, 1080); // the face as a full-HD screen shows it
+    ok = ok && save(&main, folder, "main_window-1920x1080");
 
     // The piece toss at a few steps of its animation, driven step by step.
     TossDialog toss(Side::Left, system.random, &settings);

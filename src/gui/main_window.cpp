@@ -16,6 +16,8 @@
 #include "gui/widgets/label.h"
 #include "gui/widgets/message_box.h"
 #include "gui/widgets/piece_pictures.h"
+#include "gui/widgets/scaled_face.h"
+#include "gui/widgets/scaled_picture.h"
 #include "gui/widgets/ui_timer.h"
 #include "gui/widgets/window_geometry.h"
 
@@ -153,22 +155,25 @@ MainWindow::MainWindow(Services& services)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildFace() {
-    face = new DrawnBackground(this, kLines, kFrames);
-    face->setObjectName(QStringLiteral("face"));
-    face->setAutoFillBackground(true);
+    faceFrame = new ScaledFace(this);
+    faceFrame->setObjectName(QStringLiteral("faceFrame"));
+    faceFrame->setAutoFillBackground(true);
     // The face sets every colour it shows: a dark desktop theme's light text would vanish on
     // its fixed light background.
-    QPalette palette = face->palette();
+    QPalette palette = faceFrame->palette();
     palette.setColor(QPalette::Window, bgrColor(kBackColor));
     palette.setColor(QPalette::WindowText, Qt::black);
-    face->setPalette(palette);
-    setCentralWidget(face);
-    setFixedWidth(px(kClientWidthTwips));
+    faceFrame->setPalette(palette);
+    setCentralWidget(faceFrame);
+    setMinimumWidth(px(kClientWidthTwips));
+    resize(px(kClientWidthTwips), height());
+    face = new DrawnBackground(faceFrame, kLines, kFrames);
+    face->setObjectName(QStringLiteral("face"));
 
-    leftPiecePicture = new QLabel(face);
+    leftPiecePicture = new ScaledPicture(face);
     leftPiecePicture->setObjectName(QStringLiteral("Picture1"));
     leftPiecePicture->setGeometry(TwipsRect{1680, 3120, 3015, 3135}.toPixels());
-    rightPiecePicture = new QLabel(face);
+    rightPiecePicture = new ScaledPicture(face);
     rightPiecePicture->setObjectName(QStringLiteral("Picture2"));
     rightPiecePicture->setGeometry(TwipsRect{9840, 3120, 3015, 3135}.toPixels());
 
@@ -201,6 +206,8 @@ void MainWindow::buildMenus() {
         {&MainWindow::resignAction, "mnuTouryou", "投了", false, false, QKeySequence(Qt::Key_F4)},
         {&MainWindow::repetitionDrawAction, "mnuSenniti", "千日手", false, false,
          QKeySequence(Qt::Key_F5)},
+        {&MainWindow::fullScreenAction, "fullScreen", "全画面表示", true, false,
+         QKeySequence(Qt::Key_F11)},
         {nullptr, "mnuSps2", nullptr, true, true, {}},
         {&MainWindow::exitAction, "syuryou", "終了", true, true, {}},
     };
@@ -236,6 +243,10 @@ void MainWindow::buildMenus() {
     connect(repetitionDrawAction, &QAction::triggered, this, &MainWindow::askRepetitionDraw);
     connect(exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(fullScreenAction, &QAction::triggered, this, &MainWindow::toggleFullScreen);
+    // The face's designed height is what the designed window leaves under the menu bar.
+    const int faceHeight = designedClientHeight(kOuterHeightTwips) - menuBar()->sizeHint().height();
+    faceFrame->setFace(face, QSize(px(kClientWidthTwips), faceHeight));
 }
 
 MainWindow::SideLabels MainWindow::labelsOf(Side side) const {
@@ -300,7 +311,7 @@ void MainWindow::connectGame() {
 }
 
 bool MainWindow::startUp() {
-    setOuterHeight(this, kOuterHeightTwips);
+    setOuterHeight(this, kOuterHeightTwips, Sizing::Minimum);
     if (const QString failed = showPieces(); !failed.isEmpty()) {
         services_.messageBoxes.ask(
             this, {QStringLiteral("駒の画像ファイル \"%1\" を読み込めません。").arg(failed),
@@ -322,7 +333,7 @@ QString MainWindow::showPieces() {
     for (const Side side : kBothSides) {
         const bool isSente = side == game_.senteSide();
         const SideLabels labels = labelsOf(side);
-        labels.picture->setPixmap(isSente ? sente : gote);
+        labels.picture->setPicture(isSente ? sente : gote);
         for (Label* label : labels.onPicture)
             label->setTextColor(bgrColor(isSente ? kSenteTextColor : kGoteTextColor));
     }
@@ -446,6 +457,10 @@ void MainWindow::showGameEnd() {
 
 void MainWindow::exitProgram() {
     services_.process.end(EXIT_SUCCESS);
+}
+
+void MainWindow::toggleFullScreen() {
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
 void MainWindow::showAbout() {

@@ -23,9 +23,10 @@ class Label;
 class PauseDialog;
 class QAction;
 class QKeyEvent;
-class QLabel;
 class QLineEdit;
 class QPushButton;
+class ScaledFace;
+class ScaledPicture;
 class SettingsDialog;
 class UiTimer;
 
@@ -75,9 +76,11 @@ public:
     Label* rightByoyomiUnit = nullptr;
     Label* rightPeriodLabel = nullptr;
     Label* rightSecondsUnit = nullptr;
-    QLabel* leftPiecePicture = nullptr;
-    QLabel* rightPiecePicture = nullptr;
+    ScaledPicture* leftPiecePicture = nullptr;
+    ScaledPicture* rightPiecePicture = nullptr;
+    // The face as designed, scaled and centred in faceFrame.
     DrawnBackground* face = nullptr;
+    ScaledFace* faceFrame = nullptr;
     QPushButton* sayMovesButton = nullptr;
     QLineEdit* movesToSayEdit = nullptr;
     UiTimer* tickTimer = nullptr;
@@ -89,6 +92,7 @@ public:
     QAction* repetitionDrawAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* aboutAction = nullptr;
+    QAction* fullScreenAction = nullptr;
 
     // The window's character-key handler; characterCode as key preview counts it.
     void onKey(int characterCode);
@@ -98,6 +102,8 @@ public:
     void askRepetitionDraw();
     void exitProgram();
     void showAbout();
+    // F11: the whole screen for the face, the menu bar kept; again to go back.
+    void toggleFullScreen();
     // Says the number typed in movesToSayEdit with 手にて 先手の勝ち, to try the voice.
     void sayTypedMoveCount();
     // Three seconds after a time-out: confirm the loss on time, or give ten seconds back.
@@ -114,7 +120,7 @@ private:
         Label* period;
         Label* byoyomiLength;
         Label* consideration;
-        QLabel* picture;
+        ScaledPicture* picture;
         std::array<Label*, 3> onPicture;
     };
 

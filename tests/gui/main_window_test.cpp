@@ -4,6 +4,7 @@
 #include "gui/result_dialog.h"
 #include "gui/widgets/drawing.h"
 #include "gui/widgets/label.h"
+#include "gui/widgets/scaled_picture.h"
 #include "gui/widgets/ui_timer.h"
 #include "support/face_folder.h"
 #include "support/focus.h"
@@ -198,6 +199,7 @@ TEST_F(MainWindowStartUp, HasTheIdleMenusTimersAndHiddenControls) {
         {w.pauseAction, "mnuKaisi", "対局中断(P)", false, true},
         {w.resignAction, "mnuTouryou", "投了", false, false},
         {w.repetitionDrawAction, "mnuSenniti", "千日手", false, false},
+        {w.fullScreenAction, "fullScreen", "全画面表示", true, false},
         {w.exitAction, "syuryou", "終了", true, true},
     };
     for (const auto& row : rows) {
@@ -214,6 +216,7 @@ TEST_F(MainWindowStartUp, HasTheIdleMenusTimersAndHiddenControls) {
     EXPECT_EQ(game->actions().indexOf(separator), 2); // between the pause and exit entries
     EXPECT_EQ(w.resignAction->shortcut(), QKeySequence(Qt::Key_F4));
     EXPECT_EQ(w.repetitionDrawAction->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(w.fullScreenAction->shortcut(), QKeySequence(Qt::Key_F11));
     const QList<QAction*> bar = w.menuBar()->actions();
     ASSERT_EQ(bar.size(), 2);
     EXPECT_EQ(bar[0]->text(), "対局");

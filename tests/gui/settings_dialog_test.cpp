@@ -5,6 +5,7 @@
 #include "gui/result_dialog.h"
 #include "gui/settings_dialog.h"
 #include "gui/widgets/label.h"
+#include "gui/widgets/scaled_picture.h"
 #include "gui/widgets/ui_timer.h"
 #include "support/face_folder.h"
 #include "support/fake_services.h"

@@ -2,6 +2,7 @@
 #include "support/modal.h"
 
 #include <QApplication>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,10 +17,17 @@ class NoLeakedWindows : public testing::EmptyTestEventListener {
     }
 };
 
+// Windows open on one offscreen full-HD screen, as on a club's laptop.
+constexpr char kScreen[] = R"({"screens": [{"name": "full-hd", "x": 0, "y": 0, "width": 1920,
+    "height": 1080, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}]})";
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryFile screen;
+    if (!screen.open() || screen.write(kScreen) < 0 || !screen.flush())
+        return EXIT_FAILURE;
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen.fileName()));
     QApplication app(argc, argv);
     installDefaultFont();
     testing::InitGoogleTest(&argc, argv);

@@ -15,13 +15,19 @@ void DrawnBackground::redrawLine(const char* name) {
             const QRect area = QRect(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2))
                                    .normalized()
                                    .adjusted(-line.width, -line.width, line.width, line.width);
-            repaint(area);
+            repaint(QTransform::fromScale(scale_, scale_).mapRect(area).adjusted(-1, -1, 1, 1));
         }
     }
 }
 
+void DrawnBackground::setScale(qreal scale) {
+    scale_ = scale;
+    update();
+}
+
 void DrawnBackground::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.scale(scale_, scale_);
     for (const FrameSpec& frame : frames_) {
         const qreal inset = frame.width / 2.0; // the border lies inside the frame's box
         painter.setPen(QPen(Qt::black, frame.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

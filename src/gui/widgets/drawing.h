@@ -28,6 +28,8 @@ public:
 
     // Repaints one line at once, as a window does when told to redraw it.
     void redrawLine(const char* name);
+    // Draws the lines and frames this many times their designed size.
+    void setScale(qreal scale);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,4 +37,5 @@ protected:
 private:
     std::vector<LineSpec> lines_;
     std::vector<FrameSpec> frames_;
+    qreal scale_ = 1.0;
 };

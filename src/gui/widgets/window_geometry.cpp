@@ -20,8 +20,14 @@ int decorationHeight(const QWidget* window) {
     return std::max(measured, kDesignedDecorationHeight);
 }
 
-void applyOuterHeight(QWidget* window, int twips) {
-    window->setFixedHeight(px(twips) - decorationHeight(window));
+void applyOuterHeight(QWidget* window, int twips, Sizing sizing) {
+    const int height = px(twips) - decorationHeight(window);
+    if (sizing == Sizing::Fixed) {
+        window->setFixedHeight(height);
+        return;
+    }
+    window->setMinimumHeight(height);
+    window->resize(window->width(), height);
 }
 
 // Applies a window's height again once it is framed, when its decoration can be measured.
@@ -34,9 +40,10 @@ public:
         window->installEventFilter(this);
     }
 
-    void set(int twips) {
+    void set(int twips, Sizing sizing) {
         twips_ = twips;
-        applyOuterHeight(window_, twips);
+        sizing_ = sizing;
+        applyOuterHeight(window_, twips, sizing);
         pending_ = !window_->isVisible();
     }
 
@@ -44,7 +51,7 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Show && pending_) {
             pending_ = false;
-            QTimer::singleShot(0, this, [this] { applyOuterHeight(window_, twips_); });
+            QTimer::singleShot(0, this, [this] { applyOuterHeight(window_, twips_, sizing_); });
         }
         return false;
     }
@@ -52,16 +59,21 @@ protected:
 private:
     QWidget* window_;
     int twips_ = 0;
+    Sizing sizing_ = Sizing::Fixed;
     bool pending_ = false;
 };
 
 } // namespace
 
-void setOuterHeight(QWidget* window, int twips) {
+void setOuterHeight(QWidget* window, int twips, Sizing sizing) {
     auto* height = window->findChild<OuterHeight*>(QString(), Qt::FindDirectChildrenOnly);
     if (!height)
         height = new OuterHeight(window);
-    height->set(twips);
+    height->set(twips, sizing);
+}
+
+int designedClientHeight(int outerTwips) {
+    return px(outerTwips) - kDesignedDecorationHeight;
 }
 
 void centreOnScreen(QWidget* window) {

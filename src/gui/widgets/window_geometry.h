@@ -5,9 +5,15 @@
 #include <QString>
 #include <QWidget>
 
+enum class Sizing { Fixed, Minimum };
+
 // Sets the height of a window including its title bar and borders, as the layouts give it;
-// the client area is never taller than it was on the designing system.
-void setOuterHeight(QWidget* window, int twips);
+// the client area is never taller than it was on the designing system. A window of Minimum
+// sizing starts at that height and may grow.
+void setOuterHeight(QWidget* window, int twips, Sizing sizing = Sizing::Fixed);
+
+// The client area's height on the designing system, for an outer height in twips.
+int designedClientHeight(int outerTwips);
 
 // Places a top-level window in the middle of its screen.
 void centreOnScreen(QWidget* window);

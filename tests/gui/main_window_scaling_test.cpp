@@ -1,0 +1,162 @@
+#include "gui/about_dialog.h"
+#include "gui/main_window.h"
+#include "gui/settings_dialog.h"
+#include "gui/widgets/drawing.h"
+#include "gui/widgets/label.h"
+#include "gui/widgets/scaled_face.h"
+#include "gui/widgets/scaled_picture.h"
+#include "support/face_folder.h"
+#include "support/fake_services.h"
+#include "support/modal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kBackground(0xFF, 0xFF, 0xB1);
+
+class FaceScaling : public testing::Test {
+protected:
+    FaceScaling() {
+        EXPECT_TRUE(w.startUp());
+        w.show();
+        QApplication::processEvents();
+        designed = w.face->size();
+    }
+
+    // Gives the face's part of the window this size.
+    void resizeFaceArea(QSize size) {
+        w.resize(size + (w.size() - w.faceFrame->size()));
+        QApplication::processEvents();
+    }
+
+    QColor facePixel(int x, int y) const { return w.faceFrame->grab().toImage().pixelColor(x, y); }
+
+    FaceFolder folder;
+    FakeServices fakes;
+    MainWindow w{fakes.services};
+    QSize designed;
+};
+
+TEST_F(FaceScaling, TheDesignedSizeIsTheSmallestAndTheFaceFillsIt) {
+    EXPECT_EQ(designed.width(), 952);
+    EXPECT_EQ(w.minimumSize(), QSize(952, 575 - 31));
+    EXPECT_EQ(w.face->geometry(), w.faceFrame->rect());
+    w.resize(600, 400);
+    EXPECT_EQ(w.size(), w.minimumSize());
+    EXPECT_EQ(w.faceFrame->scale(), 1.0);
+}
+
+TEST_F(FaceScaling, LabelsPicturesAndFontsGrowByTheScale) {
+    const struct {
+        Label* label;
+        QRect at15;
+        QRect at2;
+        int pixelSize; // as designed
+    } rows[] = {
+        {w.leftMainTimeLabel, {12, 168, 558, 140}, {16, 224, 744, 186}, 96},
+        {w.rightNameLabel, {840, 72, 554, 98}, {1120, 96, 738, 130}, 64},
+        {w.turnLabel, {636, 252, 158, 50}, {848, 336, 210, 66}, 29},
+        {w.leftConsiderationLabel, {12, 36, 201, 200}, {16, 48, 268, 266}, 120}, // on a picture
+    };
+    for (const qreal scale : {1.5, 2.0}) {
+        resizeFaceArea(designed * scale);
+        EXPECT_EQ(w.faceFrame->scale(), scale);
+        EXPECT_EQ(w.face->geometry(), QRect(QPoint(), designed * scale));
+        for (const auto& row : rows) {
+            const QString name = row.label->objectName();
+            EXPECT_EQ(row.label->geometry(), scale == 2.0 ? row.at2 : row.at15)
+                << name.toStdString();
+            EXPECT_EQ(row.label->font().pixelSize(), qRound(row.pixelSize * scale))
+                << name.toStdString();
+            EXPECT_EQ(QFontInfo(row.label->font()).pixelSize(), qRound(row.pixelSize * scale));
+        }
+        const QSize picture = scale == 2.0 ? QSize(402, 418) : QSize(302, 314);
+        EXPECT_EQ(w.leftPiecePicture->size(), picture);
+        EXPECT_EQ(w.leftPiecePicture->pixmap().size(), picture);
+        EXPECT_EQ(w.leftPiecePicture->pixmap().toImage().pixelColor(200, 200), QColor(Qt::darkRed));
+    }
+}
+
+// The turn's frame: 3 pixels of border as designed, its left edge at x 416 and 832.
+TEST_F(FaceScaling, FramesAreDrawnToTheScale) {
+    EXPECT_EQ(facePixel(416, 180), QColor(Qt::black));
+    EXPECT_EQ(facePixel(418, 180), QColor(Qt::black));
+    EXPECT_EQ(facePixel(419, 180), kBackground);
+    resizeFaceArea(designed * 2);
+    EXPECT_EQ(facePixel(831, 360), kBackground);
+    for (const int x : {832, 837})
+        EXPECT_EQ(facePixel(x, 360), QColor(Qt::black)) << x;
+    EXPECT_EQ(facePixel(838, 360), kBackground);
+}
+
+TEST_F(FaceScaling, TheFaceStandsInTheMiddleOfASpareWidthOrHeight) {
+    resizeFaceArea(QSize(3000, designed.height() * 2));
+    EXPECT_EQ(w.faceFrame->scale(), 2.0);
+    EXPECT_EQ(w.face->geometry(), QRect(QPoint((3000 - 1904) / 2, 0), designed * 2));
+    EXPECT_EQ(facePixel(10, 10), kBackground);
+    EXPECT_EQ(facePixel(2990, 10), kBackground);
+
+    resizeFaceArea(QSize(designed.width() * 2, 2000));
+    EXPECT_EQ(w.face->geometry(),
+              QRect(QPoint(0, (2000 - designed.height() * 2) / 2), designed * 2));
+}
+
+TEST_F(FaceScaling, BackAtTheDesignedSizeTheFaceIsAsBefore) {
+    const QImage before = w.faceFrame->grab().toImage();
+    resizeFaceArea(designed * 1.5);
+    resizeFaceArea(designed);
+    EXPECT_EQ(w.faceFrame->grab().toImage(), before);
+}
+
+TEST_F(FaceScaling, F11TogglesFullScreenWithTheMenuBarKept) {
+    const int menuHeight = w.menuBar()->height();
+    const QSize normal = w.size();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F11);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.isFullScreen());
+    EXPECT_EQ(w.geometry(), w.screen()->geometry());
+    EXPECT_EQ(w.menuBar()->height(), menuHeight);
+    // The screen is wider than the face's proportions: its width sets the scale.
+    EXPECT_LT(1920.0 / 952, qreal(1080 - menuHeight) / designed.height());
+    EXPECT_DOUBLE_EQ(w.faceFrame->scale(), 1920.0 / 952);
+    QTest::keyClick(&w, Qt::Key_F11);
+    QApplication::processEvents();
+    EXPECT_FALSE(w.isFullScreen());
+    EXPECT_EQ(w.size(), normal);
+}
+
+// A dialog keeps its size, and opens over the middle of the clock wherever the clock stands.
+TEST_F(FaceScaling, DialogsOpenAtTheirSizeOverTheMiddleOfTheWindow) {
+    const auto expectCentred = [this](QWidget& dialog) {
+        const QPoint offset = dialog.geometry().center() - w.geometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << ", " << offset.y();
+    };
+    resizeFaceArea(designed * 1.5);
+    for (const QPoint place : {QPoint(0, 0), QPoint(300, 200)}) {
+        w.move(place);
+        QApplication::processEvents();
+        QSize settingsSize;
+        onModal<SettingsDialog>([&](SettingsDialog& dialog) {
+            settingsSize = dialog.size();
+            expectCentred(dialog);
+            dialog.hide();
+        });
+        w.openSettings();
+        EXPECT_EQ(settingsSize.width(), 431); // 6465 twips
+        onModal<AboutDialog>([&](AboutDialog& dialog) {
+            EXPECT_EQ(dialog.size(), QSize(382, 181));
+            expectCentred(dialog);
+            dialog.reject();
+        });
+        w.showAbout();
+    }
+}
+
+} // namespace
