@@ -19,6 +19,18 @@ namespace {
 
 const QColor kBackground(0xFF, 0xFF, 0xB1);
 
+// The rows from the first to the last that hold a dark pixel.
+int inkHeight(const QImage& image) {
+    int first = -1, last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 64 && qAlpha(image.pixel(x, y)) > 192) {
+                first = first < 0 ? y : first;
+                last = y;
+            }
+    return last - first + 1;
+}
+
 class FaceScaling : public testing::Test {
 protected:
     FaceScaling() {
@@ -111,6 +123,24 @@ TEST_F(FaceScaling, BackAtTheDesignedSizeTheFaceIsAsBefore) {
     resizeFaceArea(designed * 1.5);
     resizeFaceArea(designed);
     EXPECT_EQ(w.faceFrame->grab().toImage(), before);
+}
+
+// Large text shown larger is kept drawn; every change must still show.
+TEST_F(FaceScaling, ALargerLabelShowsEveryChangeOfItsText) {
+    resizeFaceArea(designed * 2);
+    Label* time = w.leftMainTimeLabel;
+    const auto shown = [time] { return time->grab().toImage(); };
+    const QImage first = shown();
+    time->setText(QStringLiteral("1:23:45"));
+    const QImage changed = shown();
+    EXPECT_NE(changed, first);
+    time->setTextColor(Qt::red);
+    EXPECT_NE(shown(), changed);
+    time->setTextColor(Qt::black);
+    time->setText(QStringLiteral("0:15:00"));
+    EXPECT_EQ(shown(), first);
+    resizeFaceArea(designed * 3);
+    EXPECT_NEAR(inkHeight(shown()), inkHeight(first) * 1.5, 1);
 }
 
 TEST_F(FaceScaling, F11TogglesFullScreenWithTheMenuBarKept) {

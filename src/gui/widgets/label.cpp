@@ -3,6 +3,13 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace {
+
+// The largest glyph, in pixels, that Qt's raster engine draws from its glyph cache.
+constexpr int kLargestCachedGlyph = 64;
+
+} // namespace
+
 Label::Label(QWidget* parent)
     : QLabel(parent) {
     setTextFormat(Qt::PlainText);
@@ -17,6 +24,11 @@ void Label::setTextColor(const QColor& color) {
 
 QColor Label::textColor() const {
     return palette().color(QPalette::WindowText);
+}
+
+void Label::setKeepsDrawnText(bool keeps) {
+    keepsDrawnText_ = keeps;
+    update();
 }
 
 // The text broken at spaces into lines that fit the width, when the label wraps.
@@ -34,8 +46,29 @@ QStringList Label::lines() const {
     return lines;
 }
 
+Label::Look Label::look() const {
+    return {text(), font(), textColor(), alignment(), wordWrap(), size()};
+}
+
 void Label::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+    if (!keepsDrawnText_ || QFontInfo(font()).pixelSize() <= kLargestCachedGlyph) {
+        QPainter painter(this);
+        drawText(painter);
+        drawn_ = QPixmap();
+        return;
+    }
+    if (const Look now = look(); drawn_.isNull() || now != drawnLook_) {
+        drawn_ = QPixmap(size() * devicePixelRatioF());
+        drawn_.setDevicePixelRatio(devicePixelRatioF());
+        drawn_.fill(Qt::transparent);
+        QPainter painter(&drawn_);
+        drawText(painter);
+        drawnLook_ = now;
+    }
+    QPainter(this).drawPixmap(0, 0, drawn_);
+}
+
+void Label::drawText(QPainter& painter) const {
     painter.setFont(font());
     painter.setPen(textColor());
     const QFontMetricsF metrics(font());

@@ -1,6 +1,7 @@
 #include "gui/widgets/scaled_face.h"
 
 #include "gui/widgets/drawing.h"
+#include "gui/widgets/label.h"
 #include "gui/widgets/scaled_picture.h"
 
 #include <algorithm>
@@ -63,5 +64,7 @@ void ScaledFace::layOut() {
         control.widget->setFont(scaled(control.font, scale));
         if (auto* picture = qobject_cast<ScaledPicture*>(control.widget))
             picture->setScale(scale);
+        if (auto* label = qobject_cast<Label*>(control.widget))
+            label->setKeepsDrawnText(scale != 1.0);
     }
 }
