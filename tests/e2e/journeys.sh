@@ -309,9 +309,55 @@ journey_exit() {
   wait_exit 10 || fail "journey 4: the close box ended the program with status $?"
 }
 
+# The size of a window's client area, as "width height".
+client_size() {
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
+  echo "$WIDTH $HEIGHT"
+}
+
+wait_size() {
+  local wid=$1 expected=$2
+  for _ in $(seq 50); do
+    [ "$(client_size "$wid")" = "$expected" ] && return 0
+    sleep 0.1
+  done
+  fail "window $wid is $(client_size "$wid"), not $expected"
+}
+
+# Full screen needs a window manager, so this journey alone runs one.
+journey_full_screen() {
+  echo "journey 5: F11 gives the face the whole screen in play, F11 again gives it back"
+  openbox --sm-disable >/dev/null 2>&1 &
+  local wm_pid=$! normal
+  for _ in $(seq 50); do "$x11" wm && break || sleep 0.1; done
+  "$x11" wm || fail "openbox did not start"
+  start_app full-screen
+  normal=$(client_size "$main")
+  keys "$main" s
+  local settings
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  keys "$main" F11
+  wait_size "$main" "1920 1080"
+  keys "$main" space
+  sleep 1.5
+  keys "$main" Return
+  sleep 1
+  shot "$main" full-screen
+  keys "$main" F11
+  wait_size "$main" "$normal"
+  "$x11" close "$main"
+  wait_exit 10 || fail "journey 5: the close box ended the program with status $?"
+  kill "$wm_pid"
+  wait "$wm_pid" 2>/dev/null || true
+}
+
 start_x || fail "no X server"
 journey_time_out
 journey_pause_window
 journey_piece_toss
 journey_exit
+journey_full_screen
 echo "all journeys passed; screenshots in $shots"

@@ -1,8 +1,9 @@
-// What the end-to-end tests need of X beyond xdotool, on a bare X server without a window
+// What the end-to-end tests need of X beyond xdotool, on an X server mostly without a window
 // manager:
 //
 //   e2e-x11 close <window id>         asks the window to close as its close box would
 //   e2e-x11 shot <window id> <png>    saves a picture of the window
+//   e2e-x11 wm                        succeeds once a window manager runs (EWMH)
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -30,6 +31,24 @@ int close(unsigned long window) {
     return 0;
 }
 
+int windowManagerRuns() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return 1;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, AnyPropertyType,
+                       &type, &format, &items, &after, &data);
+    const bool runs = items > 0;
+    if (data)
+        XFree(data);
+    XCloseDisplay(display);
+    return runs ? 0 : 1;
+}
+
 int shot(int argc, char* argv[], unsigned long window, const char* file) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
@@ -44,6 +63,8 @@ int main(int argc, char* argv[]) {
         return close(std::strtoul(argv[2], nullptr, 0));
     if (argc >= 4 && std::strcmp(argv[1], "shot") == 0)
         return shot(argc, argv, std::strtoul(argv[2], nullptr, 0), argv[3]);
-    std::fprintf(stderr, "usage: e2e-x11 close <window> | shot <window> <png>\n");
+    if (argc >= 2 && std::strcmp(argv[1], "wm") == 0)
+        return windowManagerRuns();
+    std::fprintf(stderr, "usage: e2e-x11 close <window> | shot <window> <png> | wm\n");
     return 2;
 }

@@ -1,11 +1,11 @@
-# Starts Xvfb on the first free display and exports DISPLAY; sourced by the scripts that
-# drive the program in a real X server. Sets xvfb_pid for the caller to stop it.
+# Starts Xvfb, one full-HD screen, on the first free display and exports DISPLAY; sourced by
+# the scripts that drive the program in a real X server. Sets xvfb_pid for the caller to stop it.
 start_x() {
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X$n-lock" ] && continue
     # -noreset: a server that resets when its last client leaves refuses the next one meanwhile.
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do
