@@ -126,6 +126,31 @@ $actual"
     fail "the result file's lines do not all end in CR LF"
 }
 
+# The record of play: UTF-8 with a byte-order mark, CR LF, the header, the events given in
+# order in its last column, and the seconds charged to the moves and the unfinished last one
+# adding up to the result file's TOTAL. Kept with the screenshots as <name>-record.csv.
+expect_record() {
+  local name=$1 events=$2 record="$folder/対局記録.csv"
+  [ -f "$record" ] || fail "no record of play"
+  cp "$record" "$shots/$name-record.csv"
+  [ "$(head -c 3 "$record" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "the record has no BOM"
+  [ "$(tr -cd '\n' <"$record" | wc -c)" = "$(tr -cd '\r' <"$record" | wc -c)" ] ||
+    fail "the record's lines do not all end in CR LF"
+  local rows
+  rows=$(tail -c +4 "$record" | tr -d '\r')
+  [ "$(head -n 1 <<<"$rows")" = "対局開始,手数,手番,対局者,消費時間,持ち時間残り,秒読み,考慮時間残り,記事" ] ||
+    fail "the record's header differs"
+  local actual
+  actual=$(tail -n +2 <<<"$rows" | cut -d, -f9 | sed 's/[： ].*//' | paste -sd' ')
+  [ "$actual" = "$events" ] || fail "the record's events are \"$actual\", not \"$events\""
+  local charged total
+  charged=$(tail -n +2 <<<"$rows" | awk -F, '$9 == "指し手" || $9 ~ /^終局/ { s += $5 } END { print s }')
+  total=$(iconv -f CP932 -t UTF-8 <"$folder/対局結果.txt" | tr -d '\r' | sed -n 's/^TOTAL時間 //p' |
+    awk -F: '{ print $1 * 3600 + $2 * 60 + $3 }')
+  [ -n "$total" ] && [ "$charged" = "$total" ] ||
+    fail "the record charges $charged s, the result's TOTAL is ${total:-missing} s"
+}
+
 # Layout of the settings dialog and the pause and result windows, in twips.
 SETTINGS_MINUTES1=(1320 1200 375 375)
 SETTINGS_MINUTES2=(5400 1200 375 375)
@@ -192,6 +217,7 @@ journey_time_out() {
 残り時間　佐藤 花子 0:00:00(+0)
 TOTAL時間 T
 ----------------------------------"
+  expect_record time-out "開始 指し手 指し手 指し手 指し手 時間切れ 再開 時間切れ 終局"
   expect_sound "journey 1"
   keys "$main" F4 # no game: nothing
   "$x11" close "$main"
