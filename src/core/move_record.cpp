@@ -4,7 +4,6 @@
 #include "core/text_file.h"
 #include "core/wall_clock.h"
 
-#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
@@ -128,12 +127,10 @@ void MoveRecord::write(Side side, int moveNumber, ClockTime used, const QString&
     QStringList quoted;
     for (const QString& field : fields)
         quoted << csvField(field);
-    QByteArray bytes = (quoted.join(u',') + QStringLiteral("\r\n")).toUtf8();
-    const QFileInfo file(path_);
-    if (!file.exists() || (file.isFile() && file.size() == 0))
-        bytes.prepend(
-            (QChar(QChar::ByteOrderMark) + headerRow() + QStringLiteral("\r\n")).toUtf8());
-    const auto failure = appendToFile(path_, bytes);
+    const QByteArray row = (quoted.join(u',') + QStringLiteral("\r\n")).toUtf8();
+    const QByteArray startOfFile =
+        (QChar(QChar::ByteOrderMark) + headerRow() + QStringLiteral("\r\n")).toUtf8();
+    const auto failure = appendToFile(path_, row, startOfFile);
     if (!failure)
         return;
     if (failedRows_++ == 0)

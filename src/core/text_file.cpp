@@ -75,7 +75,8 @@ QStringList textLines(const QByteArray& bytes) {
 
 // Unbuffered, so that what failed half-way can be cut off again: a buffered file would try
 // to write its buffer once more before cutting, and give up.
-std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes) {
+std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes,
+                                    const QByteArray& startOfFile) {
     // Non-blocking matters only to the open: a FIFO without a reader must not hang the clock.
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
@@ -92,7 +93,8 @@ std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes
     // The size is read under the lock: without it, a failure couldn't be undone.
     else if (::fstat(fd, &status) != 0)
         failure = qt_error_string(errno);
-    else if (!writeAll(fd, bytes) || ::fsync(fd) != 0) {
+    else if ((status.st_size == 0 && !writeAll(fd, startOfFile)) || !writeAll(fd, bytes) ||
+             ::fsync(fd) != 0) {
         failure = qt_error_string(errno);
         if (::ftruncate(fd, status.st_size) != 0)
             *failure += QStringLiteral("（書きかけの部分を取り除けませんでした：%1）")

@@ -18,7 +18,9 @@ QString decodeText(const QByteArray& bytes);
 // The lines those bytes hold.
 QStringList textLines(const QByteArray& bytes);
 
-// Appends bytes to the file, creating it if needed, and makes sure they are on disk. A file
-// that is not a regular one is refused. On failure the file is cut back to its size before,
-// and the reason is returned.
-std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes);
+// Appends bytes to the file, creating it if needed, and makes sure they are on disk; an empty
+// file first gets startOfFile, decided under the lock so that two clocks starting the same
+// file write it once. A file that is not a regular one is refused. On failure the file is
+// cut back to its size before, and the reason is returned.
+std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes,
+                                    const QByteArray& startOfFile = {});

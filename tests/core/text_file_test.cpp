@@ -90,3 +90,24 @@ TEST(TextFile, AnAppendWaitsForTheOtherWritersLock) {
     mine.join();
     EXPECT_EQ(folder.read(kFile), "first\r\ntheirs\r\nmine\r\n");
 }
+
+// Two clocks starting the same record: the one that waited for the lock finds the file begun.
+TEST(TextFile, TheStartOfAFileIsWrittenOnlyIntoAnEmptyOne) {
+    WorkingFolder folder;
+    folder.write(kFile, "");
+    const int other =
+        ::open(QFile::encodeName(folder.path(kFile)).constData(), O_WRONLY | O_APPEND);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    std::thread mine(
+        [&] { EXPECT_FALSE(appendToFile(folder.path(kFile), "mine\r\n", "HEAD\r\n")); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const QByteArray theirs("HEAD\r\ntheirs\r\n");
+    EXPECT_EQ(::write(other, theirs.constData(), size_t(theirs.size())), theirs.size());
+    ::close(other);
+    mine.join();
+    EXPECT_EQ(folder.read(kFile), "HEAD\r\ntheirs\r\nmine\r\n");
+
+    EXPECT_FALSE(appendToFile(folder.path("new.txt"), "row\r\n", "HEAD\r\n"));
+    EXPECT_EQ(folder.read("new.txt"), "HEAD\r\nrow\r\n");
+}

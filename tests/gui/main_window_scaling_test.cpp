@@ -125,6 +125,18 @@ TEST_F(FaceScaling, BackAtTheDesignedSizeTheFaceIsAsBefore) {
     EXPECT_EQ(w.faceFrame->grab().toImage(), before);
 }
 
+TEST_F(FaceScaling, MaximisedTheWindowTakesTheScreenAndTheFaceGrows) {
+    w.showMaximized();
+    QApplication::processEvents();
+    EXPECT_TRUE(w.isMaximized());
+    EXPECT_EQ(w.frameGeometry().width(), w.screen()->availableGeometry().width());
+    EXPECT_DOUBLE_EQ(w.faceFrame->scale(), w.faceFrame->width() / 952.0); // the width limits
+    EXPECT_GT(w.faceFrame->scale(), 2.0);
+    w.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(w.faceFrame->scale(), 1.0);
+}
+
 // Large text shown larger is kept drawn; every change must still show.
 TEST_F(FaceScaling, ALargerLabelShowsEveryChangeOfItsText) {
     resizeFaceArea(designed * 2);
