@@ -1,7 +1,6 @@
 #include "core/move_record.h"
 
 #include "core/game_clock.h"
-#include "core/text_file.h"
 #include "core/wall_clock.h"
 
 #include <QStringList>
@@ -28,7 +27,9 @@ MoveRecord::MoveRecord(const GameClock& game, const WallClock& wallClock, const 
     : QObject(parent)
     , game_(game)
     , wallClock_(wallClock)
-    , path_(path) {
+    , path_(path)
+    , appender_(path, (QChar(QChar::ByteOrderMark) + headerRow() + QStringLiteral("\r\n")).toUtf8(),
+                [this](const QString& what, const QString& reason) { rowFailed(what, reason); }) {
     connect(&game, &GameClock::gameStarted, this, &MoveRecord::start);
     connect(&game, &GameClock::moveEnded, this, &MoveRecord::moveEnded);
     connect(&game, &GameClock::paused, this, [this] { writeCurrent(QStringLiteral("中断")); });
@@ -127,20 +128,26 @@ void MoveRecord::write(Side side, int moveNumber, ClockTime used, const QString&
     QStringList quoted;
     for (const QString& field : fields)
         quoted << csvField(field);
-    const QByteArray row = (quoted.join(u',') + QStringLiteral("\r\n")).toUtf8();
-    const QByteArray startOfFile =
-        (QChar(QChar::ByteOrderMark) + headerRow() + QStringLiteral("\r\n")).toUtf8();
-    const auto failure = appendToFile(path_, row, startOfFile);
-    if (!failure)
-        return;
-    if (failedRows_++ == 0)
-        firstFailure_ = *failure;
-    const QString line = QStringLiteral("%1 に記録できませんでした（%2手目 %3）：%4")
-                             .arg(path_, QString::number(moveNumber), event, *failure);
+    const QString what = QString::number(moveNumber) + QStringLiteral("手目 ") + event;
+    appender_.append((quoted.join(u',') + QStringLiteral("\r\n")).toUtf8(), what);
+}
+
+void MoveRecord::rowFailed(const QString& what, const QString& reason) {
+    const QString line =
+        QStringLiteral("%1 に記録できませんでした（%2）：%3").arg(path_, what, reason);
     std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    const std::lock_guard lock(failuresMutex_);
+    if (failedRows_++ == 0)
+        firstFailure_ = reason;
+}
+
+void MoveRecord::waitUntilWritten() {
+    appender_.waitUntilWritten();
 }
 
 std::optional<QString> MoveRecord::takeIncompleteReport() {
+    waitUntilWritten();
+    const std::lock_guard lock(failuresMutex_);
     if (failedRows_ == 0)
         return std::nullopt;
     const QString report =

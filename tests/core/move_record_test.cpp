@@ -4,8 +4,12 @@
 #include "support/working_folder.h"
 
 #include <QDir>
+#include <QFile>
+#include <fcntl.h>
 #include <optional>
 #include <random>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 
@@ -36,6 +40,11 @@ std::map<QString, long long> secondsByGame(const QByteArray& bytes) {
 class MoveRecordTest : public ModelTest {
 protected:
     void move() { game.endMove(game.sideToMove()); }
+    // The file once the rows so far are written.
+    QByteArray written() {
+        record->waitUntilWritten();
+        return folder.read(kFile);
+    }
 
     WorkingFolder folder;
     std::optional<MoveRecord> record{std::in_place, game, wallClock};
@@ -48,7 +57,7 @@ TEST_F(MoveRecordTest, AScriptedGameIsRecordedRowByRowAsItHappens) {
     setSide(settings, Side::Left, 1, 0, 10);
     setSide(settings, Side::Right, 2, 1, 10);
     start(settings);
-    EXPECT_EQ(folder.read(kFile),
+    EXPECT_EQ(written(),
               kBom + kHeader + rows({"2026-12-08T10:00:00,1,先手,左,0,0:01:00,,0,開始"}));
     seconds(5);
     move();
@@ -68,7 +77,7 @@ TEST_F(MoveRecordTest, AScriptedGameIsRecordedRowByRowAsItHappens) {
     seconds(10);
     game.confirmTimeOut();
 
-    EXPECT_EQ(folder.read(kFile),
+    EXPECT_EQ(written(),
               kBom + kHeader +
                   rows({
                       "2026-12-08T10:00:00,1,先手,左,0,0:01:00,,0,開始",
@@ -84,7 +93,7 @@ TEST_F(MoveRecordTest, AScriptedGameIsRecordedRowByRowAsItHappens) {
                       "2026-12-08T10:00:00,5,先手,左,20,0:00:00,10,0,終局：後手 右の勝ち(時間切れ)",
                   }));
     EXPECT_EQ(game.totalTime().seconds(), 94);
-    EXPECT_EQ(secondsByGame(folder.read(kFile)),
+    EXPECT_EQ(secondsByGame(written()),
               (std::map<QString, long long>{{"2026-12-08T10:00:00", 94}}));
 }
 
@@ -99,7 +108,7 @@ TEST_F(MoveRecordTest, AnExistingFileGetsRowsOnlyAndResignationIsRecordedBeforeT
     move();
     seconds(1);
     game.resign();
-    EXPECT_EQ(folder.read(kFile),
+    EXPECT_EQ(written(),
               earlier + rows({
                             "2027-01-02T23:05:09,1,先手,左,0,0:15:00,,10,開始",
                             "2027-01-02T23:05:09,1,先手,左,2,0:14:58,,10,指し手",
@@ -115,7 +124,7 @@ TEST_F(MoveRecordTest, NamesWithCommasAndQuotesAreQuoted) {
     start(settings);
     move();
     game.endGame(Outcome::Draw);
-    EXPECT_EQ(folder.read(kFile),
+    EXPECT_EQ(written(),
               kBom + kHeader +
                   rows({
                       R"(2026-12-08T10:00:00,1,先手,"羽田, ""歩""",0,0:15:00,,10,開始)",
@@ -138,9 +147,9 @@ TEST_F(MoveRecordTest, ACorrectionNamesEachChangedValueBeforeAndAfter) {
     correction.sides[1].considerationMinutes = QStringLiteral("3");
     correction.moveNumber = QStringLiteral("7");
     correction.sideToMove = Side::Left;
-    const QByteArray untilThen = folder.read(kFile);
+    const QByteArray untilThen = written();
     ASSERT_EQ(game.correct(correction), std::nullopt);
-    EXPECT_EQ(folder.read(kFile),
+    EXPECT_EQ(written(),
               untilThen + rows({"2026-12-08T10:00:00,7,先手,左,0,0:20:00,,10,"
                                 "修正：先手 持ち時間 0:14:55 → 0:20:00、後手 考慮時間 10 → 3、"
                                 "手数 2 → 7、手番 後手 → 先手"}));
@@ -156,6 +165,7 @@ TEST_F(MoveRecordTest, AFailedRowIsToldAtOnceAndReportedOnceWhileTheGameGoesOn) 
     start();
     seconds(3);
     move();
+    record->waitUntilWritten();
     const std::string told = testing::internal::GetCapturedStderr();
     EXPECT_EQ(told, QStringLiteral("対局記録.csv に記録できませんでした（1手目 開始）：%1\n"
                                    "対局記録.csv に記録できませんでした（1手目 指し手）：%1\n")
@@ -168,7 +178,7 @@ TEST_F(MoveRecordTest, AFailedRowIsToldAtOnceAndReportedOnceWhileTheGameGoesOn) 
     ASSERT_TRUE(QDir().rmdir(kFile));
     seconds(2);
     game.resign();
-    EXPECT_EQ(folder.read(kFile),
+    EXPECT_EQ(written(),
               kBom + kHeader +
                   rows({"2026-12-08T10:00:00,2,後手,右,2,0:14:58,,10,投了",
                         "2026-12-08T10:00:00,2,後手,右,2,0:14:58,,10,終局：先手 左の勝ち(投了)"}));
@@ -176,6 +186,26 @@ TEST_F(MoveRecordTest, AFailedRowIsToldAtOnceAndReportedOnceWhileTheGameGoesOn) 
               QStringLiteral("対局の記録「対局記録.csv」は不完全です。2 行を書き込めませんでした。"
                              "\n理由：%1")
                   .arg(*reason));
+    EXPECT_EQ(record->takeIncompleteReport(), std::nullopt);
+}
+
+// Another program holding the file's lock for a while: the game plays on meanwhile, and the
+// rows follow in order once the lock is free.
+TEST_F(MoveRecordTest, AWriterHoldingTheLockDoesNotHoldUpTheGame) {
+    start();
+    const QByteArray begun = written();
+    const int other = ::open(QFile::encodeName(kFile).constData(), O_WRONLY | O_APPEND);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    seconds(3);
+    move();
+    seconds(2);
+    move();
+    EXPECT_EQ(game.movesPlayed(), 2);
+    EXPECT_EQ(folder.read(kFile), begun); // the rows wait for the lock
+    ::close(other);
+    EXPECT_EQ(written(), begun + rows({"2026-12-08T10:00:00,1,先手,左,3,0:14:57,,10,指し手",
+                                       "2026-12-08T10:00:00,2,後手,右,2,0:14:58,,10,指し手"}));
     EXPECT_EQ(record->takeIncompleteReport(), std::nullopt);
 }
 
@@ -209,5 +239,5 @@ TEST_F(MoveRecordTest, EachGamesMovesAddUpToItsTotalTime) {
             game.resign();
         totals[startKey] = game.totalTime().seconds();
     }
-    EXPECT_EQ(secondsByGame(folder.read(kFile)), totals);
+    EXPECT_EQ(secondsByGame(written()), totals);
 }
