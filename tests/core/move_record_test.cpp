@@ -1,6 +1,7 @@
 #include "core/move_record.h"
 #include "core/text_file.h"
 #include "model_test.h"
+#include "support/other_writer.h"
 #include "support/working_folder.h"
 
 #include <QDir>
@@ -194,16 +195,15 @@ TEST_F(MoveRecordTest, AFailedRowIsToldAtOnceAndReportedOnceWhileTheGameGoesOn) 
 TEST_F(MoveRecordTest, AWriterHoldingTheLockDoesNotHoldUpTheGame) {
     start();
     const QByteArray begun = written();
-    const int other = ::open(QFile::encodeName(kFile).constData(), O_WRONLY | O_APPEND);
-    ASSERT_GE(other, 0);
-    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+    OtherWriter other(kFile);
+    ASSERT_TRUE(other.holdsLock());
     seconds(3);
     move();
     seconds(2);
     move();
     EXPECT_EQ(game.movesPlayed(), 2);
     EXPECT_EQ(folder.read(kFile), begun); // the rows wait for the lock
-    ::close(other);
+    other.finish();
     EXPECT_EQ(written(), begun + rows({"2026-12-08T10:00:00,1,先手,左,3,0:14:57,,10,指し手",
                                        "2026-12-08T10:00:00,2,後手,右,2,0:14:58,,10,指し手"}));
     EXPECT_EQ(record->takeIncompleteReport(), std::nullopt);

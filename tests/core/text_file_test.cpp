@@ -1,16 +1,13 @@
 #include "core/text_file.h"
+#include "support/other_writer.h"
 #include "support/working_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <atomic>
 #include <csignal>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <sys/resource.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -69,45 +66,40 @@ TEST(TextFile, ADiskFullHalfWayLeavesNoPartOfTheAppendedBytes) {
 }
 
 // Another clock appending to the same file holds its lock from its size check to its
-// cut-back: an append waits for it, so it can neither cut that block away nor split it.
+// cut-back: an append waits for it, so it can neither cut that block away nor split it; and
+// when both start the file, the one that waited finds it begun.
 TEST(TextFile, AnAppendWaitsForTheOtherWritersLock) {
-    WorkingFolder folder;
-    folder.write(kFile, "first\r\n");
-    const int other =
-        ::open(QFile::encodeName(folder.path(kFile)).constData(), O_WRONLY | O_APPEND);
-    ASSERT_GE(other, 0);
-    ASSERT_EQ(::flock(other, LOCK_EX), 0);
-    std::atomic<bool> appended = false;
-    std::thread mine([&] {
-        EXPECT_FALSE(appendToFile(folder.path(kFile), "mine\r\n"));
-        appended = true;
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_FALSE(appended);
-    const QByteArray theirs("theirs\r\n");
-    EXPECT_EQ(::write(other, theirs.constData(), size_t(theirs.size())), theirs.size());
-    ::close(other);
-    mine.join();
-    EXPECT_EQ(folder.read(kFile), "first\r\ntheirs\r\nmine\r\n");
+    const struct {
+        QByteArray before;
+        QByteArray startOfFile;
+        QByteArray theirs;
+        QByteArray after;
+    } rows[] = {
+        {"first\r\n", "", "theirs\r\n", "first\r\ntheirs\r\nmine\r\n"},
+        {"", "HEAD\r\n", "HEAD\r\ntheirs\r\n", "HEAD\r\ntheirs\r\nmine\r\n"},
+    };
+    for (const auto& row : rows) {
+        WorkingFolder folder;
+        folder.write(kFile, row.before);
+        OtherWriter other(folder.path(kFile));
+        ASSERT_TRUE(other.holdsLock());
+        std::atomic<bool> appended = false;
+        std::thread mine([&] {
+            EXPECT_FALSE(appendToFile(folder.path(kFile), "mine\r\n", row.startOfFile));
+            appended = true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_FALSE(appended);
+        other.write(row.theirs);
+        other.finish();
+        mine.join();
+        EXPECT_EQ(folder.read(kFile), row.after);
+    }
 }
 
-// Two clocks starting the same record: the one that waited for the lock finds the file begun.
-TEST(TextFile, TheStartOfAFileIsWrittenOnlyIntoAnEmptyOne) {
+TEST(TextFile, ANewFileGetsItsStart) {
     WorkingFolder folder;
-    folder.write(kFile, "");
-    const int other =
-        ::open(QFile::encodeName(folder.path(kFile)).constData(), O_WRONLY | O_APPEND);
-    ASSERT_GE(other, 0);
-    ASSERT_EQ(::flock(other, LOCK_EX), 0);
-    std::thread mine(
-        [&] { EXPECT_FALSE(appendToFile(folder.path(kFile), "mine\r\n", "HEAD\r\n")); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    const QByteArray theirs("HEAD\r\ntheirs\r\n");
-    EXPECT_EQ(::write(other, theirs.constData(), size_t(theirs.size())), theirs.size());
-    ::close(other);
-    mine.join();
-    EXPECT_EQ(folder.read(kFile), "HEAD\r\ntheirs\r\nmine\r\n");
-
-    EXPECT_FALSE(appendToFile(folder.path("new.txt"), "row\r\n", "HEAD\r\n"));
-    EXPECT_EQ(folder.read("new.txt"), "HEAD\r\nrow\r\n");
+    EXPECT_FALSE(appendToFile(folder.path(kFile), "row\r\n", "HEAD\r\n"));
+    EXPECT_FALSE(appendToFile(folder.path(kFile), "next\r\n", "HEAD\r\n"));
+    EXPECT_EQ(folder.read(kFile), "HEAD\r\nrow\r\nnext\r\n");
 }
