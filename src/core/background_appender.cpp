@@ -1,12 +1,13 @@
 #include "core/background_appender.h"
 
-#include "core/text_file.h"
+#include <utility>
 
 BackgroundAppender::BackgroundAppender(QString path, QByteArray startOfFile,
-                                       FailureHandler onFailure)
+                                       FailureHandler onFailure, std::chrono::milliseconds lockWait)
     : path_(std::move(path))
     , startOfFile_(std::move(startOfFile))
     , onFailure_(std::move(onFailure))
+    , lockWait_(lockWait)
     , thread_([this] { run(); }) {}
 
 BackgroundAppender::~BackgroundAppender() {
@@ -37,12 +38,15 @@ void BackgroundAppender::run() {
         changed_.wait(lock, [this] { return !queue_.empty() || stopping_; });
         if (queue_.empty())
             return; // stopping, with everything written
-        const Item item = std::move(queue_.front());
-        queue_.pop_front();
+        const std::deque<Item> batch = std::exchange(queue_, {});
         writing_ = true;
         lock.unlock();
-        if (const auto failure = appendToFile(path_, item.bytes, startOfFile_))
-            onFailure_(item.what, *failure);
+        QByteArray bytes;
+        for (const Item& item : batch)
+            bytes += item.bytes;
+        if (const auto failure = appendToFile(path_, bytes, startOfFile_, lockWait_))
+            for (const Item& item : batch)
+                onFailure_(item.what, *failure);
         lock.lock();
         writing_ = false;
         changed_.notify_all();

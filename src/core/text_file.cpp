@@ -32,8 +32,8 @@ bool writeAll(int fd, QByteArrayView bytes) {
 // Waits a while for another clock appending to the same file to finish: an append must not
 // begin while another is between its size check and its cut-back. A writer that holds the
 // lock for good (stopped, say) must not hang this clock either.
-bool lockExclusively(int fd) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+bool lockExclusively(int fd, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline)
             return false;
@@ -76,7 +76,8 @@ QStringList textLines(const QByteArray& bytes) {
 // Unbuffered, so that what failed half-way can be cut off again: a buffered file would try
 // to write its buffer once more before cutting, and give up.
 std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes,
-                                    const QByteArray& startOfFile) {
+                                    const QByteArray& startOfFile,
+                                    std::chrono::milliseconds lockWait) {
     // Non-blocking matters only to the open: a FIFO without a reader must not hang the clock.
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
@@ -88,7 +89,7 @@ std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes
         failure = qt_error_string(errno);
     else if (!S_ISREG(status.st_mode))
         failure = QStringLiteral("通常のファイルではありません");
-    else if (!lockExclusively(fd))
+    else if (!lockExclusively(fd, lockWait))
         failure = QStringLiteral("他のプログラムが書き込み中です");
     // The size is read under the lock: without it, a failure couldn't be undone.
     else if (::fstat(fd, &status) != 0)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <optional>
 
 // The lines of a text file, or nullopt when it can't be read. Files are in code page 932
@@ -18,9 +19,13 @@ QString decodeText(const QByteArray& bytes);
 // The lines those bytes hold.
 QStringList textLines(const QByteArray& bytes);
 
+// How long an append waits for another writer's lock before it gives up.
+inline constexpr std::chrono::milliseconds kLockWait{5000};
+
 // Appends bytes to the file, creating it if needed, and makes sure they are on disk; an empty
 // file first gets startOfFile, decided under the lock so that two clocks starting the same
 // file write it once. A file that is not a regular one is refused. On failure the file is
 // cut back to its size before, and the reason is returned.
 std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes,
-                                    const QByteArray& startOfFile = {});
+                                    const QByteArray& startOfFile = {},
+                                    std::chrono::milliseconds lockWait = kLockWait);

@@ -244,9 +244,6 @@ void MainWindow::buildMenus() {
     connect(exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(fullScreenAction, &QAction::triggered, this, &MainWindow::toggleFullScreen);
-    // The face's designed height is what the designed window leaves under the menu bar.
-    const int faceHeight = designedClientHeight(kOuterHeightTwips) - menuBar()->sizeHint().height();
-    faceFrame->setFace(face, QSize(px(kClientWidthTwips), faceHeight));
 }
 
 MainWindow::SideLabels MainWindow::labelsOf(Side side) const {
@@ -312,6 +309,9 @@ void MainWindow::connectGame() {
 
 bool MainWindow::startUp() {
     setOuterHeight(this, kOuterHeightTwips, Sizing::Minimum);
+    // The face's designed height is what the designed window leaves under the menu bar.
+    const int faceHeight = designedClientHeight(kOuterHeightTwips) - menuBar()->sizeHint().height();
+    faceFrame->setFace(face, QSize(px(kClientWidthTwips), faceHeight));
     if (const QString failed = showPieces(); !failed.isEmpty()) {
         services_.messageBoxes.ask(
             this, {QStringLiteral("駒の画像ファイル \"%1\" を読み込めません。").arg(failed),

@@ -5,12 +5,8 @@
 #include "support/working_folder.h"
 
 #include <QDir>
-#include <QFile>
-#include <fcntl.h>
 #include <optional>
 #include <random>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace {
 

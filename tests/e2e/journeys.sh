@@ -128,14 +128,15 @@ $actual"
 
 # The record of play: UTF-8 with a byte-order mark, CR LF, the header, the events given in
 # order in its last column, and the seconds charged to the moves and the unfinished last one
-# adding up to the result file's TOTAL. Kept with the screenshots as <name>-record.csv.
+# adding up to the result file's TOTAL. Kept with the screenshots as <name>-record.csv. The
+# journeys' names hold no comma, so a comma always parts two fields.
 expect_record() {
   local name=$1 events=$2 record="$folder/対局記録.csv"
   [ -f "$record" ] || fail "no record of play"
   cp "$record" "$shots/$name-record.csv"
   [ "$(head -c 3 "$record" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "the record has no BOM"
-  [ "$(tr -cd '\n' <"$record" | wc -c)" = "$(tr -cd '\r' <"$record" | wc -c)" ] ||
-    fail "the record's lines do not all end in CR LF"
+  [ "$(tr -cd '\n' <"$record" | wc -c)" = "$(tr -cd '\r' <"$record" | wc -c)" ] &&
+    ! grep -qv $'\r$' "$record" || fail "the record's lines do not all end in CR LF"
   local rows
   rows=$(tail -c +4 "$record" | tr -d '\r')
   [ "$(head -n 1 <<<"$rows")" = "対局開始,手数,手番,対局者,消費時間,持ち時間残り,秒読み,考慮時間残り,記事" ] ||
@@ -337,7 +338,7 @@ journey_exit() {
 
 # The size of a window's client area, as "width height".
 client_size() {
-  local WIDTH HEIGHT
+  local WIDTH= HEIGHT=
   eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
   echo "$WIDTH $HEIGHT"
 }
@@ -351,27 +352,33 @@ wait_size() {
   fail "window $wid is $(client_size "$wid"), not $expected"
 }
 
-# Full screen needs a window manager, so this journey alone runs one.
+# Full screen needs a window manager, so this journey alone runs one. The face must grow to
+# about twice its size on the full-HD screen: its text, lines and frames span twice as far.
 journey_full_screen() {
   echo "journey 5: F11 gives the face the whole screen in play, F11 again gives it back"
   openbox --sm-disable >/dev/null 2>&1 &
-  local wm_pid=$! normal
+  local wm_pid=$!
   for _ in $(seq 50); do "$x11" wm && break || sleep 0.1; done
-  "$x11" wm || fail "openbox did not start"
+  "$x11" wm || fail "the window manager did not start"
   start_app full-screen
-  normal=$(client_size "$main")
   keys "$main" s
-  local settings
+  local settings normal designed full
   settings=$(wait_window "対局設定")
   click "$settings" "${SETTINGS_START[@]}"
   wait_gone "$settings"
+  keys "$main" space
+  normal=$(client_size "$main")
+  shot "$main" full-screen-before
   keys "$main" F11
   wait_size "$main" "1920 1080"
-  keys "$main" space
-  sleep 1.5
+  sleep 1
   keys "$main" Return
   sleep 1
   shot "$main" full-screen
+  read -r -a designed <<<"$("$x11" ink "$shots/full-screen-before.png")"
+  read -r -a full <<<"$("$x11" ink "$shots/full-screen.png")"
+  [ $((full[0] * 10)) -ge $((designed[0] * 18)) ] && [ $((full[1] * 10)) -ge $((designed[1] * 18)) ] ||
+    fail "in full screen the face spans ${full[*]} pixels, at its designed size ${designed[*]}"
   keys "$main" F11
   wait_size "$main" "$normal"
   "$x11" close "$main"

@@ -4,8 +4,10 @@
 //   e2e-x11 close <window id>         asks the window to close as its close box would
 //   e2e-x11 shot <window id> <png>    saves a picture of the window
 //   e2e-x11 wm                        succeeds once a window manager runs (EWMH)
+//   e2e-x11 ink <png>                 prints the width and height of the picture's dark part
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <X11/Xlib.h>
@@ -49,6 +51,20 @@ int windowManagerRuns() {
     return runs ? 0 : 1;
 }
 
+// The box around the nearly black pixels: the text, lines and frames of a window.
+int ink(const char* file) {
+    const QImage image(QString::fromLocal8Bit(file));
+    if (image.isNull())
+        return 1;
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 64)
+                box |= QRect(x, y, 1, 1);
+    std::printf("%d %d\n", box.width(), box.height());
+    return 0;
+}
+
 int shot(int argc, char* argv[], unsigned long window, const char* file) {
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication app(argc, argv);
@@ -65,6 +81,8 @@ int main(int argc, char* argv[]) {
         return shot(argc, argv, std::strtoul(argv[2], nullptr, 0), argv[3]);
     if (argc >= 2 && std::strcmp(argv[1], "wm") == 0)
         return windowManagerRuns();
-    std::fprintf(stderr, "usage: e2e-x11 close <window> | shot <window> <png> | wm\n");
+    if (argc >= 3 && std::strcmp(argv[1], "ink") == 0)
+        return ink(argv[2]);
+    std::fprintf(stderr, "usage: e2e-x11 close <window> | shot <window> <png> | wm | ink <png>\n");
     return 2;
 }

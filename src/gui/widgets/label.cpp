@@ -47,7 +47,7 @@ QStringList Label::lines() const {
 }
 
 Label::Look Label::look() const {
-    return {text(), font(), textColor(), alignment(), wordWrap(), size()};
+    return {text(), font(), textColor(), alignment(), wordWrap(), size(), devicePixelRatioF()};
 }
 
 void Label::paintEvent(QPaintEvent*) {

@@ -36,6 +36,7 @@ private:
         Qt::Alignment alignment;
         bool wordWrap;
         QSize size;
+        qreal devicePixelRatio;
         bool operator==(const Look&) const = default;
     };
 

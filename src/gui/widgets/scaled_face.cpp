@@ -35,8 +35,11 @@ void ScaledFace::setFace(DrawnBackground* face, QSize designedSize) {
     face_ = face;
     designedSize_ = designedSize;
     controls_.clear();
-    for (QWidget* control : face->findChildren<QWidget*>())
+    for (QWidget* control : face->findChildren<QWidget*>()) {
         controls_.push_back({control, control->geometry(), control->font()});
+        if (auto* picture = qobject_cast<ScaledPicture*>(control))
+            picture->setDesignedSize(control->size());
+    }
     scale_ = 0; // lays every control out at the next pass
     layOut();
 }
@@ -52,9 +55,9 @@ void ScaledFace::layOut() {
                                                qreal(height()) / designedSize_.height()));
     const QRect designed(QPoint(), designedSize_);
     const QSize size = scaled(designed, scale).size();
-    face_->setGeometry(QRect(QPoint(std::max(0, (width() - size.width()) / 2),
-                                    std::max(0, (height() - size.height()) / 2)),
-                             size));
+    // At scale 1 the face keeps its designed place under the menu bar, whatever height spare.
+    const int top = scale == 1.0 ? 0 : std::max(0, (height() - size.height()) / 2);
+    face_->setGeometry(QRect(QPoint(std::max(0, (width() - size.width()) / 2), top), size));
     if (scale == scale_)
         return;
     scale_ = scale;
@@ -62,8 +65,6 @@ void ScaledFace::layOut() {
     for (const Designed& control : controls_) {
         control.widget->setGeometry(scaled(control.geometry, scale));
         control.widget->setFont(scaled(control.font, scale));
-        if (auto* picture = qobject_cast<ScaledPicture*>(control.widget))
-            picture->setScale(scale);
         if (auto* label = qobject_cast<Label*>(control.widget))
             label->setKeepsDrawnText(scale != 1.0);
     }

@@ -1,5 +1,7 @@
 #include "gui/widgets/scaled_picture.h"
 
+#include <cmath>
+
 ScaledPicture::ScaledPicture(QWidget* parent)
     : QLabel(parent) {}
 
@@ -8,16 +10,25 @@ void ScaledPicture::setPicture(const QPixmap& picture) {
     showPicture();
 }
 
-void ScaledPicture::setScale(qreal scale) {
-    scale_ = scale;
+void ScaledPicture::setDesignedSize(QSize size) {
+    designedSize_ = size;
+    showPicture();
+}
+
+void ScaledPicture::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
     showPicture();
 }
 
 void ScaledPicture::showPicture() {
-    if (scale_ == 1.0 || picture_.isNull()) {
+    if (designedSize_.isEmpty() || size() == designedSize_ || picture_.isNull()) {
         setPixmap(picture_);
         return;
     }
-    setPixmap(
-        picture_.scaled(picture_.size() * scale_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const auto grown = [](int picture, int now, int designed) {
+        return int(std::lround(qreal(picture) * now / designed));
+    };
+    const QSize shown(grown(picture_.width(), width(), designedSize_.width()),
+                      grown(picture_.height(), height(), designedSize_.height()));
+    setPixmap(picture_.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
