@@ -161,6 +161,7 @@ SETTINGS_TEN_SECONDS1=(360 2760 255 375)
 SETTINGS_TEN_SECONDS2=(4200 2760 255 375)
 SETTINGS_TOSS1=(360 3840 1335 735)
 SETTINGS_START=(2280 3840 1935 735)
+PAUSE_RESUME=(240 1920 1095 615)
 PAUSE_RESIGN=(240 2760 1095 615)
 PAUSE_REPLAY=(240 3600 1095 615)
 PAUSE_SENTE_LOSES=(240 4440 1095 615)
@@ -343,6 +344,15 @@ client_size() {
   echo "$WIDTH $HEIGHT"
 }
 
+# Fails unless the window's middle lies within a title bar's height of the screen's middle.
+expect_centred() {
+  local X= Y= WIDTH= HEIGHT=
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  local dx=$((X + WIDTH / 2 - 960)) dy=$((Y + HEIGHT / 2 - 540))
+  [ ${dx#-} -le 30 ] && [ ${dy#-} -le 30 ] ||
+    fail "$2 is ${dx}, ${dy} pixels off the middle of the screen"
+}
+
 wait_size() {
   local wid=$1 expected=$2
   for _ in $(seq 50); do
@@ -379,6 +389,13 @@ journey_full_screen() {
   read -r -a full <<<"$("$x11" ink "$shots/full-screen.png")"
   [ $((full[0] * 10)) -ge $((designed[0] * 18)) ] && [ $((full[1] * 10)) -ge $((designed[1] * 18)) ] ||
     fail "in full screen the face spans ${full[*]} pixels, at its designed size ${designed[*]}"
+  keys "$main" p
+  local pause
+  pause=$(wait_window "対局中断ﾒﾆｭｰ")
+  expect_centred "$pause" "the pause window over the full-screen clock"
+  shot "$pause" full-screen-pause
+  click "$pause" "${PAUSE_RESUME[@]}"
+  wait_gone "$pause"
   keys "$main" F11
   wait_size "$main" "$normal"
   "$x11" close "$main"
