@@ -55,7 +55,7 @@ void ScaledFace::layOut() {
                                                qreal(height()) / designedSize_.height()));
     const QRect designed(QPoint(), designedSize_);
     const QSize size = scaled(designed, scale).size();
-    // At scale 1 the face keeps its designed place under the menu bar, whatever height spare.
+    // At scale 1 the face keeps its designed place under the menu bar, whatever height is spare.
     const int top = scale == 1.0 ? 0 : std::max(0, (height() - size.height()) / 2);
     face_->setGeometry(QRect(QPoint(std::max(0, (width() - size.width()) / 2), top), size));
     if (scale == scale_)
