@@ -1,7 +1,7 @@
 // The game model driven by a stream of commands: keys, ticks of 0 to 3 seconds, pause,
-// resume, questions, time given back, ends and new games. After every command the time adds
-// up to what a reference count says the clock must have counted, and nothing goes out of its
-// bounds.
+// resume, questions, time given back, an arbiter's corrections, ends and new games. After every
+// command the time adds up to what a reference count says the clock must have counted, and nothing
+// goes out of its bounds.
 #include "core/game_clock.h"
 #include "fuzz_support.h"
 
@@ -42,7 +42,7 @@ public:
     }
 
     void command() {
-        switch (bytes_.next() % 12) {
+        switch (bytes_.next() % 13) {
         case 0:
         case 1:
         case 2:
@@ -72,6 +72,9 @@ public:
         case 10:
             bytes_.next() % 2 ? void(game_.stopForQuestion()) : game_.resumeAfterQuestion();
             break;
+        case 11:
+            correct();
+            break;
         default:
             end();
             break;
@@ -93,6 +96,21 @@ private:
             ++charged_[indexOf(toMove)];
         }
         game_.tick();
+    }
+
+    // The game's values with a few fields retyped, in range or not, and either side to move.
+    void correct() {
+        Correction correction = game_.currentCorrection();
+        for (int changes = bytes_.next() % 4; changes > 0; --changes) {
+            const QString text = QString::number(int8_t(bytes_.next()));
+            const int field = bytes_.next() % 11;
+            Correction::SideTimes& times = correction.sides[field / 5 % 2];
+            QString* fields[] = {&times.hours, &times.minutes, &times.seconds, &times.periodSeconds,
+                                 &times.considerationMinutes};
+            *(field == 10 ? &correction.moveNumber : fields[field % 5]) = text;
+        }
+        correction.sideToMove = bytes_.next() % 2 ? Side::Left : Side::Right;
+        game_.correct(correction);
     }
 
     void end() {
