@@ -4,6 +4,7 @@
 #include "gui/widgets/app_icon.h"
 #include "gui/widgets/drawing.h"
 #include "gui/widgets/label.h"
+#include "gui/widgets/window_geometry.h"
 
 #include <QPushButton>
 
@@ -38,8 +39,7 @@ QString versionLine(int major, int minor, int revision) {
 }
 
 AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : QDialog(parent, kFixedSizeDialog) {
     setFixedSize(TwipsRect{0, 0, 5730, 2715}.toPixels().size());
     setWindowIcon(appIcon());
     auto* background = new DrawnBackground(this, kLines, {});

@@ -88,8 +88,7 @@ QString sideName(const char* name, Side side) {
 } // namespace
 
 CorrectionDialog::CorrectionDialog(GameClock& game, MessageBoxes& messageBoxes, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, kFixedSizeDialog)
     , game_(game)
     , messageBoxes_(messageBoxes) {
     setWindowTitle(QStringLiteral("時間修正"));

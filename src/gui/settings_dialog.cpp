@@ -94,8 +94,7 @@ int selectedSeconds(const std::array<QRadioButton*, 3>& options) {
 } // namespace
 
 SettingsDialog::SettingsDialog(GameClock& game, Services& services, QWidget* parent)
-    : ReusableDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                 Qt::MSWindowsFixedSizeDialogHint)
+    : ReusableDialog(parent, kFixedSizeDialog)
     , game_(game)
     , services_(services) {
     setWindowTitle(QStringLiteral("対局設定"));

@@ -4,6 +4,7 @@
 #include "gui/widgets/label.h"
 #include "gui/widgets/piece_frames.h"
 #include "gui/widgets/ui_timer.h"
+#include "gui/widgets/window_geometry.h"
 
 #include <QPushButton>
 
@@ -22,8 +23,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption,
 } // namespace
 
 TossDialog::TossDialog(Side tosser, RandomSource& random, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, kFixedSizeDialog)
     , tosser_(tosser)
     , random_(random) {
     setWindowTitle(QStringLiteral("振駒"));

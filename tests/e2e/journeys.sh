@@ -337,18 +337,25 @@ journey_exit() {
   wait_exit 10 || fail "journey 4: the close box ended the program with status $?"
 }
 
+# A window's client area as "x y width height", on the screen.
+window_box() {
+  local X= Y= WIDTH= HEIGHT=
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
 # The size of a window's client area, as "width height".
 client_size() {
-  local WIDTH= HEIGHT=
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
-  echo "$WIDTH $HEIGHT"
+  local box
+  read -r -a box <<<"$(window_box "$1")"
+  echo "${box[2]} ${box[3]}"
 }
 
 # Fails unless the window's middle lies within a title bar's height of the screen's middle.
 expect_centred() {
-  local X= Y= WIDTH= HEIGHT=
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-  local dx=$((X + WIDTH / 2 - 960)) dy=$((Y + HEIGHT / 2 - 540))
+  local box
+  read -r -a box <<<"$(window_box "$1")"
+  local dx=$((box[0] + box[2] / 2 - 960)) dy=$((box[1] + box[3] / 2 - 540))
   [ ${dx#-} -le 30 ] && [ ${dy#-} -le 30 ] ||
     fail "$2 is ${dx}, ${dy} pixels off the middle of the screen"
 }

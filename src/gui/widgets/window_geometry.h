@@ -5,6 +5,10 @@
 #include <QString>
 #include <QWidget>
 
+// A dialog of the designed layouts: a fixed size, a title bar and a close box.
+inline constexpr Qt::WindowFlags kFixedSizeDialog =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 enum class Sizing { Fixed, Minimum };
 
 // Sets the height of a window including its title bar and borders, as the layouts give it;
