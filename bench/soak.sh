@@ -9,19 +9,12 @@ build=$(realpath "$1")
 minutes=${2:-120}
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/tests/e2e/xserver.sh"
-work=$(mktemp -d)
-probe_pid=
-cleanup() {
-  [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null || true
-  stop_x
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_run
 
 start_x
 cp -r "$root/data/bmp" "$root/data/sound" "$work/"
 (cd "$work" && SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb exec "$build/bench/soak-probe" "$minutes") &
-probe_pid=$!
+app_pid=$!
 until wid=$(xdotool search --onlyvisible --name '^バンクロ７$' 2>/dev/null | tail -n 1) && [ -n "$wid" ]; do
   sleep 0.2
 done
@@ -29,7 +22,7 @@ done
 end=$((SECONDS + minutes * 60))
 next_pause=$((SECONDS + 600))
 key=space
-while kill -0 "$probe_pid" 2>/dev/null && [ $SECONDS -lt "$end" ]; do
+while kill -0 "$app_pid" 2>/dev/null && [ $SECONDS -lt "$end" ]; do
   sleep $((2 + RANDOM % 5))
   xdotool windowfocus --sync "$wid" key "$key" 2>/dev/null || true
   [ "$key" = space ] && key=Return || key=space
@@ -41,4 +34,4 @@ while kill -0 "$probe_pid" 2>/dev/null && [ $SECONDS -lt "$end" ]; do
     next_pause=$((SECONDS + 600))
   fi
 done
-wait "$probe_pid" || true
+wait "$app_pid" || true

@@ -13,15 +13,7 @@ data=$(cd "$(dirname "$0")/../../data" && pwd)
 source "$(dirname "$0")/xserver.sh"
 rm -rf "$shots"
 mkdir -p "$shots"
-work=$(mktemp -d)
-app_pid=
-
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  stop_x
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_run
 
 fail() {
   echo "FAIL: $*" >&2

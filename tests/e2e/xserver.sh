@@ -1,5 +1,6 @@
-# Starts Xvfb, one full-HD screen, on the first free display and exports DISPLAY; sourced by
-# the scripts that drive the program in a real X server. Sets xvfb_pid for the caller to stop it.
+# What the scripts that drive the program in a real X server share, sourced by them: start_x
+# starts Xvfb, one full-HD screen, on the first free display, exports DISPLAY and sets
+# xvfb_pid; begin_run gives the run its folder and its clean-up.
 start_x() {
   local n
   for n in $(seq 90 140); do
@@ -23,4 +24,18 @@ stop_x() {
   [ -n "${xvfb_pid:-}" ] || return 0
   kill "$xvfb_pid" 2>/dev/null || true
   wait "$xvfb_pid" 2>/dev/null || true
+}
+
+# A fresh folder for the run in $work; on exit the program in $app_pid, if started, and the X
+# server are stopped and the folder removed.
+begin_run() {
+  work=$(mktemp -d)
+  app_pid=
+  trap end_run EXIT
+}
+
+end_run() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null || true
+  stop_x
+  rm -rf "$work"
 }
