@@ -61,7 +61,7 @@ public:
             game_.resume();
             break;
         case 7:
-            game_.resumeFromPauseWindow();
+            game_.prepareReplay(Abandonment::Replay);
             break;
         case 8:
             game_.giveTenSecondsBack();

@@ -43,17 +43,21 @@ Correction::check(const std::array<SideClock, 2>& clocks) const {
         if (!seconds)
             return fieldOf(side, 2);
         const ClockTime mainTime = ClockTime::fromHms(*hours, *minutes, *seconds);
-        // With main time left no period has begun; a running consideration minute keeps its
-        // 60 seconds.
+        std::optional<Decimal> consideration = toDecimal(typed.considerationMinutes);
+        if (consideration && (*consideration < Decimal(0) ||
+                              *consideration > Decimal(kMaxConsiderationMinutes)))
+            consideration.reset();
+        // With main time left no period has begun. A running consideration minute keeps its
+        // 60 seconds, unless minutes are given back: then the side is in its byoyomi again.
         const bool mainTimeLeft = mainTime > ClockTime();
-        const int periodLength = mainTimeLeft ? clock.byoyomiLength : clock.periodLength;
+        const bool minutesGivenBack = consideration && *consideration > clock.considerationLeft;
+        const int periodLength =
+            mainTimeLeft || minutesGivenBack ? clock.byoyomiLength : clock.periodLength;
         const auto period =
             wholeNumber(typed.periodSeconds, 0, mainTimeLeft ? 0 : periodLength - 1);
         if (!period)
             return fieldOf(side, 3);
-        const std::optional<Decimal> consideration = toDecimal(typed.considerationMinutes);
-        if (!consideration || *consideration < Decimal(0) ||
-            *consideration > Decimal(kMaxConsiderationMinutes))
+        if (!consideration)
             return fieldOf(side, 4);
 
         clock.mainTime = mainTime;

@@ -3,6 +3,8 @@
 #include "core/byoyomi_reader.h"
 #include "core/wall_clock.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kFirstCountedSecondPollMs = 500;
@@ -44,6 +46,7 @@ std::optional<SettingsField> GameClock::startGame(const GameSettings& settings) 
 }
 
 void GameClock::apply(const GameSettings::Checked& game) {
+    leaveUndecided();
     names_ = game.names;
     for (const Side side : kBothSides)
         emit nameChanged(side);
@@ -156,16 +159,9 @@ void GameClock::pause() {
 void GameClock::resume() {
     if (!canResume())
         return;
+    replayReason_.reset();
     setRunning(true);
-    setPlayState(playState_.resumedFromMenu());
-    emit resumed();
-}
-
-void GameClock::resumeFromPauseWindow() {
-    if (!canResume())
-        return;
-    setPlayState(playState_.resumedFromPauseWindow());
-    setRunning(true);
+    setPlayState(playState_.resumed());
     emit resumed();
 }
 
@@ -181,6 +177,27 @@ bool GameClock::stopForQuestion() {
 void GameClock::resumeAfterQuestion() {
     if (heldForQuestion_ && canResume())
         setRunning(true);
+}
+
+// The play state stays: the pause command resumes the game if no replay starts.
+void GameClock::prepareReplay(Abandonment why) {
+    if (phase_ != Phase::Playing || running_)
+        return;
+    replayReason_ = why;
+    if (std::exchange(heldForQuestion_, false))
+        emit paused();
+}
+
+void GameClock::abandon() {
+    leaveUndecided();
+    setRunning(false);
+}
+
+void GameClock::leaveUndecided() {
+    if (phase_ != Phase::Playing && phase_ != Phase::AwaitingTimeOutAnswer)
+        return;
+    phase_ = Phase::NoGame;
+    emit abandoned(std::exchange(replayReason_, std::nullopt).value_or(Abandonment::Stopped));
 }
 
 void GameClock::confirmTimeOut() {
@@ -257,10 +274,13 @@ void GameClock::endGame(Outcome outcome) {
         finish(outcome);
 }
 
-// The game is over before the announcement, which holds the thread while it is said.
+// The game is over, and recorded, before the announcement, which holds the thread while it
+// is said.
 void GameClock::finish(Outcome outcome) {
     phase_ = Phase::Over;
     outcome_ = outcome;
+    replayReason_.reset();
+    emit gameDecided();
     announcer_.result(Decimal(movesPlayed_), outcome);
     setRunning(false);
     setPlayState(playState_.ended());

@@ -34,13 +34,17 @@ public:
     // A move key: the side to move passes the turn; any side's key rewrites the move number.
     void endMove(Side side);
     void pause();
+    // Runs a paused game again, with the commands it had before the pause.
     void resume();
-    // Resuming from the pause window leaves resign and repetition draw off.
-    void resumeFromPauseWindow();
     // Stops a running clock, touching nothing else, while the window asks whether to resign
     // or to claim a repetition draw; false when no clock runs, so nothing is to be asked.
     bool stopForQuestion();
     void resumeAfterQuestion();
+    // The players set up a new game in place of this one, which stays stopped (a stop for a
+    // question becomes a pause) until the new game starts and leaves it, or it is resumed.
+    void prepareReplay(Abandonment why);
+    // The program ends: a game still undecided is left, told by abandoned().
+    void abandon();
     // The answers to the question after a time-out: the side to move lost on time, or it has
     // ten seconds more.
     void confirmTimeOut();
@@ -100,7 +104,11 @@ signals:
     void turnChanged();
     void moveNumberChanged();
     void timeOutReached();
+    // The result is final, before it is said; gameEnded() follows once it has been.
+    void gameDecided();
     void gameEnded();
+    // A game left undecided: replaced by a replay, or stopped as the program ends.
+    void abandoned(Abandonment why);
     // Events of play, for a record of the game: a game began; a move passed the turn, told
     // before the side's fresh period so that the period it used is still seen; the clock was
     // paused; it runs again after a pause or after ten seconds given back.
@@ -119,6 +127,7 @@ private:
     void chargeSecond(Side side);
     void runOut(Side side);
     void finish(Outcome outcome);
+    void leaveUndecided();
     Outcome lossFor(Side loser) const;
     bool canResume() const { return phase_ == Phase::Playing && !running_; }
     void setRunning(bool running);
@@ -137,6 +146,7 @@ private:
     Phase phase_ = Phase::NoGame;
     bool running_ = false;
     bool heldForQuestion_ = false;
+    std::optional<Abandonment> replayReason_;
     int pollIntervalMs_ = 1000; // a new game keeps what the last one left
     PlayState playState_;
     bool timedOut_ = false;

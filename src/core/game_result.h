@@ -10,6 +10,10 @@
 // How a game ended: the winning colour, a draw, or no result yet.
 enum class Outcome { None, SenteWins, GoteWins, Draw };
 
+// Why a game ended without a result: a repetition draw or another reason to play it again,
+// or the program stopped.
+enum class Abandonment { RepetitionDraw, Replay, Stopped };
+
 // A finished game as the end message, the result window and the result file tell it.
 struct GameResult {
     struct Player {

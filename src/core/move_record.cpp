@@ -36,7 +36,8 @@ MoveRecord::MoveRecord(const GameClock& game, const WallClock& wallClock, const 
     connect(&game, &GameClock::resumed, this, [this] { writeCurrent(QStringLiteral("再開")); });
     connect(&game, &GameClock::timeOutReached, this,
             [this] { writeCurrent(QStringLiteral("時間切れ")); });
-    connect(&game, &GameClock::gameEnded, this, &MoveRecord::ended);
+    connect(&game, &GameClock::gameDecided, this, &MoveRecord::ended);
+    connect(&game, &GameClock::abandoned, this, &MoveRecord::abandoned);
     connect(&game, &GameClock::corrected, this, &MoveRecord::recordCorrection);
 }
 
@@ -85,6 +86,13 @@ void MoveRecord::ended() {
     writeCurrent(QStringLiteral("終局：") + game_.result().sentence());
 }
 
+void MoveRecord::abandoned(Abandonment why) {
+    const QString reason = why == Abandonment::RepetitionDraw ? QStringLiteral("千日手")
+                           : why == Abandonment::Replay       ? QStringLiteral("指し直し")
+                                                              : QStringLiteral("中止");
+    writeCurrent(QStringLiteral("終局：") + reason);
+}
+
 void MoveRecord::recordCorrection(const Correction::Checked& before) {
     const Correction::Checked after{{game_.clock(Side::Left), game_.clock(Side::Right)},
                                     game_.movesPlayed(),
@@ -105,7 +113,16 @@ void MoveRecord::recordCorrection(const Correction::Checked& before) {
                QString::number(after.movesPlayed + 1));
     noteChange(changes, QStringLiteral("手番"), game_.roleText(before.sideToMove),
                game_.roleText(after.sideToMove));
-    writeCurrent(QStringLiteral("修正：") + changes.join(QStringLiteral("、")));
+    const QString event = QStringLiteral("修正：") + changes.join(QStringLiteral("、"));
+    if (before.sideToMove == after.sideToMove) {
+        writeCurrent(event);
+        return;
+    }
+    // The seconds so far were the other side's: its row closes them, and the side now to move
+    // starts afresh.
+    const ClockTime used = game_.totalTime() - moveStartedAt_;
+    moveStartedAt_ = game_.totalTime();
+    write(before.sideToMove, before.movesPlayed + 1, used, event);
 }
 
 void MoveRecord::writeCurrent(const QString& event) {

@@ -3,6 +3,7 @@
 #include "core/background_appender.h"
 #include "core/clock_time.h"
 #include "core/correction.h"
+#include "core/game_result.h"
 #include "core/side.h"
 #include "core/side_clock.h"
 
@@ -47,6 +48,7 @@ private:
     void recordCorrection(const Correction::Checked& before);
     void moveEnded(Side side);
     void ended();
+    void abandoned(Abandonment why);
     // The row of the move in progress.
     void writeCurrent(const QString& event);
     void write(Side side, int moveNumber, ClockTime used, const QString& event);

@@ -6,6 +6,7 @@ const QString kPauseCaption = QStringLiteral("対局中断(P)");
 const QString kResumeCaption = QStringLiteral("対局再開(P)");
 const QString kPauseHint = QStringLiteral("P：対局中断");
 const QString kResumeHint = QStringLiteral("P：対局再開");
+const QString kSettingsHint = QStringLiteral("S：対局設定");
 
 } // namespace
 
@@ -30,18 +31,11 @@ PlayState PlayState::paused() const {
     return next;
 }
 
-PlayState PlayState::resumedFromMenu() const {
+PlayState PlayState::resumed() const {
     PlayState next = *this;
     next.pauseCaption = kPauseCaption;
     next.resignOpen = true;
     next.repetitionDrawOpen = true;
-    next.hint = kPauseHint;
-    return next;
-}
-
-PlayState PlayState::resumedFromPauseWindow() const {
-    PlayState next = *this;
-    next.pauseCaption = kPauseCaption;
     next.hint = kPauseHint;
     return next;
 }
@@ -58,10 +52,11 @@ PlayState PlayState::givenTimeBack() const {
     return next;
 }
 
-// The repetition draw and the hint are left as the game left them.
+// The repetition draw is left as the game left it; F5 finds no running clock to stop.
 PlayState PlayState::ended() const {
     PlayState next = *this;
     next.pauseCaption = kPauseCaption;
+    next.hint = kSettingsHint;
     next.pauseOpen = false;
     next.resignOpen = false;
     next.settingsOpen = true;

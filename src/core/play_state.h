@@ -3,8 +3,7 @@
 #include <QString>
 
 // Which commands the main window offers, the pause command's caption and the key hint.
-// Each step of play sets only the fields it has always set, so the quirks stay: after a
-// resume from the pause window, resign and repetition draw stay off until the next game.
+// Each step of play sets only the fields it has always set.
 struct PlayState {
     bool settingsOpen = true;
     bool pauseOpen = false;
@@ -16,8 +15,7 @@ struct PlayState {
 
     PlayState started() const;
     PlayState paused() const;
-    PlayState resumedFromMenu() const;
-    PlayState resumedFromPauseWindow() const;
+    PlayState resumed() const;
     // From a time-out until its question is answered, the pause command is closed.
     PlayState ranOut() const;
     PlayState givenTimeBack() const;

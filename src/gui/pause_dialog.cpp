@@ -141,10 +141,9 @@ void PauseDialog::showSnapshot() {
     resumeButton->setFocus();
 }
 
-// Resign and repetition draw stay off until the next game. A game that has ended, or awaits
-// the time-out question, is never run again from here.
+// A game that has ended, or awaits the time-out question, is never run again from here.
 void PauseDialog::resume() {
-    game_.resumeFromPauseWindow();
+    game_.resume();
     hide();
 }
 

@@ -188,15 +188,28 @@ TEST_F(CorrectionTest, MainTimeGivenBackResetsThePeriod) {
     EXPECT_FALSE(game.clock(Side::Left).mainTimeOverAnnounced);
 }
 
-// In a consideration minute the period is a minute long, and main time given back ends it.
-TEST_F(CorrectionTest, AConsiderationMinuteKeepsItsSixtySecondsUntilMainTimeIsGivenBack) {
+// In a consideration minute the period is a minute long; a minute or main time given back
+// ends it.
+TEST_F(CorrectionTest, AConsiderationMinuteKeepsItsSixtySecondsUntilTimeIsGivenBack) {
     pausedInByoyomi();
-    game.resumeFromPauseWindow();
+    game.resume();
     seconds(18 + 5); // the period runs out; 5 seconds into the minute
     game.pause();
     ASSERT_EQ(game.clock(Side::Left).periodLength, 60);
     EXPECT_EQ(game.correct(with(F::LeftPeriod, "59")), std::nullopt);
     EXPECT_EQ(game.clock(Side::Left).periodLength, 60);
+
+    Correction minuteBack = with(F::LeftConsideration, "1");
+    minuteBack.sides[0].periodSeconds = "30";
+    expectRefused(minuteBack, F::LeftPeriod);
+    minuteBack.sides[0].periodSeconds = "5";
+    EXPECT_EQ(game.correct(minuteBack), std::nullopt);
+    EXPECT_EQ(game.clock(Side::Left).periodLength, 30);
+    game.resume();
+    seconds(25); // the rest of the byoyomi, then the minute again
+    EXPECT_EQ(game.clock(Side::Left).periodLength, 60);
+    EXPECT_EQ(game.clock(Side::Left).periodElapsed, 0);
+    game.pause();
 
     Correction correction = with(F::LeftSeconds, "10");
     correction.sides[0].periodSeconds = "0";
@@ -268,7 +281,7 @@ TEST_F(CorrectionTest, ResumingContinuesFromTheCorrectedValues) {
     correction.sides[0].periodSeconds = "0";
     correction.moveNumber = "40";
     EXPECT_EQ(game.correct(correction), std::nullopt);
-    game.resumeFromPauseWindow();
+    game.resume();
     EXPECT_TRUE(seconds(1).empty());
     EXPECT_EQ(game.mainTimeText(Side::Left), "0:00:01");
     seconds(1);

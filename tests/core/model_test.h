@@ -25,12 +25,10 @@ void setSide(GameSettings& settings, Side side, int minutes, int consideration, 
 inline const PlayState kIdleBefore{true, false, false, false, true, "対局中断(P)", "S：対局設定"};
 inline const PlayState kRunning{false, true, true, true, false, "対局中断(P)", "P：対局中断"};
 inline const PlayState kPaused{false, true, false, false, false, "対局再開(P)", "P：対局再開"};
-inline const PlayState kResumedFromWindow{false, true,          false,        false,
-                                          false, "対局中断(P)", "P：対局中断"};
 inline const PlayState kEndedWhilePaused{true,  false,         false,        false,
-                                         false, "対局中断(P)", "P：対局再開"};
+                                         false, "対局中断(P)", "S：対局設定"};
 inline const PlayState kEndedWhileRunning{true,  false,         false,        true,
-                                          false, "対局中断(P)", "P：対局中断"};
+                                          false, "対局中断(P)", "S：対局設定"};
 
 // The model's signals by name, "periodChanged(Left)" and so on, in the order they came.
 class SignalLog {

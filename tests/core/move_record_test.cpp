@@ -5,6 +5,8 @@
 #include "support/working_folder.h"
 
 #include <QDir>
+#include <QRegularExpression>
+#include <functional>
 #include <optional>
 #include <random>
 
@@ -22,13 +24,15 @@ QByteArray rows(std::initializer_list<const char*> lines) {
     return bytes;
 }
 
-// The 消費時間 of every move row and of each game's closing row, which holds the unfinished
-// move, by the game's start; names in these files hold no comma.
+// The 消費時間 of every move row, of each correction of the side to move and of each game's
+// closing row, which holds the unfinished move, by the game's start; names in these files
+// hold no comma.
 std::map<QString, long long> secondsByGame(const QByteArray& bytes) {
     std::map<QString, long long> sums;
     for (const QString& line : textLines(bytes).mid(1)) {
         const QStringList fields = line.split(u',');
-        if (fields[8] == QStringLiteral("指し手") || fields[8].startsWith(QStringLiteral("終局")))
+        if (fields[8] == QStringLiteral("指し手") || fields[8].startsWith(QStringLiteral("終局")) ||
+            (fields[8].startsWith(QStringLiteral("修正")) && fields[8].contains(QStringLiteral("手番"))))
             sums[fields[0]] += fields[4].toLongLong();
     }
     return sums;
@@ -61,7 +65,7 @@ TEST_F(MoveRecordTest, AScriptedGameIsRecordedRowByRowAsItHappens) {
     seconds(3);
     game.pause();
     seconds(100); // nothing counts while paused
-    game.resumeFromPauseWindow();
+    game.resume();
     seconds(4);
     move();
     seconds(60); // 55 seconds of main time, then 5 of the byoyomi period
@@ -114,6 +118,105 @@ TEST_F(MoveRecordTest, AnExistingFileGetsRowsOnlyAndResignationIsRecordedBeforeT
                         }));
 }
 
+// Every way a game can end closes its record with a row carrying the unfinished move; a stop
+// for a question that lasts is a pause, and its resume follows it.
+TEST_F(MoveRecordTest, EveryWayOfLeavingAGameClosesItsRecord) {
+    const struct {
+        const char* way;
+        std::function<void(GameClock&)> leave;
+        std::vector<const char*> rows;
+    } cases[] = {
+        {"a replay after a repetition draw",
+         [](GameClock& g) {
+             g.stopForQuestion();
+             g.prepareReplay(Abandonment::RepetitionDraw);
+             g.startGame(defaultSettings());
+         },
+         {"中断", "終局：千日手", "開始", "終局：中止"}},
+        {"a replay from the pause window",
+         [](GameClock& g) {
+             g.pause();
+             g.prepareReplay(Abandonment::Replay);
+             g.startGame(defaultSettings());
+         },
+         {"中断", "終局：指し直し", "開始", "終局：中止"}},
+        {"a replay left, then the game resumed and quit",
+         [](GameClock& g) {
+             g.stopForQuestion();
+             g.prepareReplay(Abandonment::RepetitionDraw);
+             g.resume();
+             g.abandon();
+         },
+         {"中断", "再開", "終局：中止"}},
+        {"quit while running", [](GameClock& g) { g.abandon(); }, {"終局：中止"}},
+        {"a question answered no, then quit",
+         [](GameClock& g) {
+             g.stopForQuestion();
+             g.resumeAfterQuestion();
+             g.abandon();
+         },
+         {"終局：中止"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.way);
+        folder.write(kFile, {});
+        start();
+        seconds(3);
+        move();
+        seconds(4);
+        c.leave(game);
+        game.abandon();
+        QStringList events, usedSeconds;
+        for (const QString& line : textLines(written()).mid(3)) {
+            events << line.section(u',', 8);
+            usedSeconds << line.section(u',', 4, 4);
+        }
+        EXPECT_EQ(events, QStringList(c.rows.begin(), c.rows.end()));
+        EXPECT_EQ(usedSeconds[events.indexOf(QRegularExpression("終局：.*"))], "4");
+        EXPECT_FALSE(game.running());
+    }
+}
+
+// The result is in the record as it is decided, before the voice says it.
+TEST_F(MoveRecordTest, ADecidedGameIsRecordedBeforeItsResultIsSaid) {
+    start();
+    QByteArray whenSaid;
+    audio.beforeCommand = [&](AudioCommand command) {
+        if (command == AudioCommand::Play && whenSaid.isEmpty())
+            whenSaid = written();
+    };
+    game.resign();
+    EXPECT_TRUE(whenSaid.endsWith(QByteArray("終局：後手 右の勝ち(投了)\r\n"))) << whenSaid.toStdString();
+}
+
+// Seconds used before the side to move is corrected stay with the side that used them.
+TEST_F(MoveRecordTest, ACorrectedSideToMoveKeepsEachSidesSeconds) {
+    start();
+    seconds(2);
+    move();
+    seconds(5);
+    game.pause();
+    Correction correction = game.currentCorrection();
+    correction.sideToMove = Side::Left;
+    correction.moveNumber = QStringLiteral("1");
+    ASSERT_EQ(game.correct(correction), std::nullopt);
+    game.resume();
+    seconds(4);
+    move();
+    game.resign();
+    EXPECT_EQ(written(),
+              kBom + kHeader +
+                  rows({"2026-12-08T10:00:00,1,先手,左,0,0:15:00,,10,開始",
+                        "2026-12-08T10:00:00,1,先手,左,2,0:14:58,,10,指し手",
+                        "2026-12-08T10:00:00,2,後手,右,5,0:14:55,,10,中断",
+                        "2026-12-08T10:00:00,2,後手,右,5,0:14:55,,10,修正：手数 2 → 1、手番 後手 → 先手",
+                        "2026-12-08T10:00:00,1,先手,左,0,0:14:58,,10,再開",
+                        "2026-12-08T10:00:00,1,先手,左,4,0:14:54,,10,指し手",
+                        "2026-12-08T10:00:00,2,後手,右,0,0:14:55,,10,投了",
+                        "2026-12-08T10:00:00,2,後手,右,0,0:14:55,,10,終局：先手 左の勝ち(投了)"}));
+    EXPECT_EQ(secondsByGame(written()), (std::map<QString, long long>{{"2026-12-08T10:00:00", 11}}));
+}
+
 TEST_F(MoveRecordTest, NamesWithCommasAndQuotesAreQuoted) {
     GameSettings settings = defaultSettings();
     settings.players[0].name = QStringLiteral("羽田, \"歩\"");
@@ -147,7 +250,7 @@ TEST_F(MoveRecordTest, ACorrectionNamesEachChangedValueBeforeAndAfter) {
     const QByteArray untilThen = written();
     ASSERT_EQ(game.correct(correction), std::nullopt);
     EXPECT_EQ(written(),
-              untilThen + rows({"2026-12-08T10:00:00,7,先手,左,0,0:20:00,,10,"
+              untilThen + rows({"2026-12-08T10:00:00,2,後手,右,0,0:15:00,,3,"
                                 "修正：先手 持ち時間 0:14:55 → 0:20:00、後手 考慮時間 10 → 3、"
                                 "手数 2 → 7、手番 後手 → 先手"}));
 }

@@ -29,7 +29,7 @@ struct Command {
 const Command kEveryCommandButTheAnswers[] = {
     {"pause", [](GameClock& g) { g.pause(); }},
     {"resume", [](GameClock& g) { g.resume(); }},
-    {"resumeFromPauseWindow", [](GameClock& g) { g.resumeFromPauseWindow(); }},
+    {"prepareReplay", [](GameClock& g) { g.prepareReplay(Abandonment::Replay); }},
     {"stopForQuestion", [](GameClock& g) { g.stopForQuestion(); }},
     {"resumeAfterQuestion", [](GameClock& g) { g.resumeAfterQuestion(); }},
     {"resign", [](GameClock& g) { g.resign(); }},

@@ -2,6 +2,8 @@
 
 void RecordingAudioDevice::command(AudioCommand command) {
     static const char* const names[] = {"Close", "Open", "Rewind", "Play", "close"};
+    if (beforeCommand)
+        beforeCommand(command);
     log.push_back(QString::fromLatin1(names[static_cast<int>(command)]));
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // A wall clock that tests set by hand.
@@ -30,6 +31,7 @@ public:
     };
 
     std::vector<QString> log;
+    std::function<void(AudioCommand)> beforeCommand; // a test's look at the world meanwhile
 
     void setWait(bool wait) override { log.push_back(wait ? "Wait" : "NoWait"); }
     void setFileName(const QString& path) override { log.push_back("FileName " + path); }
