@@ -1,22 +1,28 @@
 #include "gui/main_window.h"
 #include "gui/widgets/fonts.h"
 #include "system/command_line.h"
+#include "system/quit_signals.h"
+#include "system/start_up_messages.h"
 #include "system/system_services.h"
 
 #include <QApplication>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     describeApplication();
     // Before QApplication, which needs a display that --help and --version don't.
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
+    std::optional<StartUpMessages> startUpMessages(std::in_place);
     QApplication app(argc, argv);
+    startUpMessages.reset();
     installDefaultFont();
     warnWithoutJapaneseFont();
     SystemServices system;
     MainWindow window(system.services);
     if (!window.startUp())
         return EXIT_FAILURE;
+    const QuitSignals quitSignals([&window] { window.close(); });
     window.show();
     return app.exec();
 }

@@ -42,6 +42,15 @@ bool lockExclusively(int fd, std::chrono::milliseconds wait) {
     return true;
 }
 
+// A file saved without a final line end (by an editor, say) must not have the next line glued
+// onto its last one. An empty file, or one that can't be read, is taken as ending well.
+bool endsInLineEnd(int fd, off_t size) {
+    char last = '\n';
+    if (size > 0 && ::pread(fd, &last, 1, size - 1) != 1)
+        return true;
+    return last == '\n' || last == '\r';
+}
+
 } // namespace
 
 QString decodeText(const QByteArray& bytes) {
@@ -79,8 +88,12 @@ std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes
                                     const QByteArray& startOfFile,
                                     std::chrono::milliseconds lockWait) {
     // Non-blocking matters only to the open: a FIFO without a reader must not hang the clock.
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    // Read as well, for the last byte; a file that may be written but not read still takes rows.
+    const QByteArray name = QFile::encodeName(path);
+    constexpr int kFlags = O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK;
+    int fd = ::open(name.constData(), O_RDWR | kFlags, 0666);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(name.constData(), O_WRONLY | kFlags, 0666);
     if (fd < 0)
         return qt_error_string(errno);
     struct stat status;
@@ -94,8 +107,9 @@ std::optional<QString> appendToFile(const QString& path, const QByteArray& bytes
     // The size is read under the lock: without it, a failure couldn't be undone.
     else if (::fstat(fd, &status) != 0)
         failure = qt_error_string(errno);
-    else if ((status.st_size == 0 && !writeAll(fd, startOfFile)) || !writeAll(fd, bytes) ||
-             ::fsync(fd) != 0) {
+    else if ((status.st_size == 0 && !writeAll(fd, startOfFile)) ||
+             (!endsInLineEnd(fd, status.st_size) && !writeAll(fd, "\r\n")) ||
+             !writeAll(fd, bytes) || ::fsync(fd) != 0) {
         failure = qt_error_string(errno);
         if (::ftruncate(fd, status.st_size) != 0)
             *failure += QStringLiteral("（書きかけの部分を取り除けませんでした：%1）")

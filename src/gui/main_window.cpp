@@ -148,7 +148,10 @@ MainWindow::MainWindow(Services& services)
     connect(tickTimer, &UiTimer::timer, &game_, &GameClock::tick);
     connect(timeOutTimer, &UiTimer::timer, this, &MainWindow::confirmTimeOut);
     connectGame();
-    new KeyPreview(this, [this](QKeyEvent* event) { return previewKey(event); });
+    new KeyPreview(this, [this](QKeyEvent* event) {
+        onKey(characterCode(event));
+        return false;
+    });
     new AltKeyGuard(this, [this] { return !game_.playState().settingsOpen; });
 }
 
@@ -227,6 +230,7 @@ void MainWindow::buildMenus() {
             action->setObjectName(QString::fromUtf8(item.name));
             action->setEnabled(item.enabled);
             action->setShortcut(item.shortcut);
+            action->setAutoRepeat(false); // a held F4 or F5 asks once
             if (item.member)
                 this->*item.member = action;
         }
@@ -352,13 +356,6 @@ void MainWindow::showPlayState() {
     sayMovesButton->setEnabled(state.moveCountTestOpen);
 }
 
-bool MainWindow::previewKey(QKeyEvent* event) {
-    // A key held down must not pass the turn again when the other side has moved meanwhile.
-    if (!event->isAutoRepeat())
-        onKey(characterCode(event));
-    return false;
-}
-
 void MainWindow::onKey(int characterCode) {
     if (game_.running()) {
         if (characterCode == kSpace)
@@ -391,9 +388,11 @@ void MainWindow::togglePause() {
     pauseDialog.showModal();
 }
 
+// Cancel is the default: Enter is the right player's move key, and must not end the game.
 bool MainWindow::confirmed(const QString& text, const QString& title) {
     return services_.messageBoxes.ask(this, {text, title, MessageBoxRequest::Buttons::OkCancel,
-                                             MessageBoxRequest::Icon::Warning}) == kAnswerOk;
+                                             MessageBoxRequest::Icon::Warning,
+                                             MessageBoxRequest::Default::Cancel}) == kAnswerOk;
 }
 
 void MainWindow::askToResign() {
@@ -406,15 +405,17 @@ void MainWindow::askToResign() {
         game_.resumeAfterQuestion();
 }
 
-// Nothing is recorded: the old game stays stopped, and the pause command resumes it if the
-// dialog is left without starting the replay.
+// The old game stays stopped, and the pause command resumes it if the dialog is left without
+// starting the replay.
 void MainWindow::askRepetitionDraw() {
     if (!game_.stopForQuestion())
         return;
-    if (confirmed(QStringLiteral("千日手？"), QStringLiteral("千日手")))
+    if (confirmed(QStringLiteral("千日手？"), QStringLiteral("千日手"))) {
+        game_.prepareReplay(Abandonment::RepetitionDraw);
         openSettingsForReplay(std::nullopt);
-    else
+    } else {
         game_.resumeAfterQuestion();
+    }
 }
 
 void MainWindow::openSettingsForReplay(std::optional<int> outerHeightTwips) {
@@ -456,6 +457,7 @@ void MainWindow::showGameEnd() {
 }
 
 void MainWindow::exitProgram() {
+    game_.abandon();
     services_.process.end(EXIT_SUCCESS);
 }
 
@@ -473,6 +475,7 @@ void MainWindow::sayTypedMoveCount() {
 }
 
 void MainWindow::shutDown() {
+    game_.abandon();
     services_.audio.command(AudioCommand::CloseDevice);
     services_.process.end(EXIT_SUCCESS);
 }

@@ -137,7 +137,6 @@ private:
     // The settings dialog with the colours of the game reversed, for its replay.
     void openSettingsForReplay(std::optional<int> outerHeightTwips);
     void shutDown();
-    bool previewKey(QKeyEvent* event);
 
     Services& services_;
     GameClock game_;

@@ -165,5 +165,6 @@ void PauseDialog::correctTimes() {
 
 void PauseDialog::replay() {
     hide();
+    game_.prepareReplay(Abandonment::Replay);
     emit replayRequested();
 }

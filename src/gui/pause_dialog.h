@@ -50,7 +50,7 @@ public:
     void correctTimes();
 
 signals:
-    // The players want to set up the game again; the old game stays paused, unrecorded.
+    // The players want to set up the game again; the old game stays paused until it starts.
     void replayRequested();
 
 private:

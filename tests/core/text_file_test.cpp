@@ -103,3 +103,19 @@ TEST(TextFile, ANewFileGetsItsStart) {
     EXPECT_FALSE(appendToFile(folder.path(kFile), "next\r\n", "HEAD\r\n"));
     EXPECT_EQ(folder.read(kFile), "HEAD\r\nrow\r\nnext\r\n");
 }
+
+// A file saved without a final line end gets one before the new line; others are left as
+// they end.
+TEST(TextFile, AnAppendNeverGluesOntoAnUnfinishedLastLine) {
+    const struct {
+        QByteArray before, after;
+    } rows[] = {{"a,b\r\n1,2", "a,b\r\n1,2\r\nrow\r\n"},
+                {"a\n", "a\nrow\r\n"},
+                {"a\r", "a\rrow\r\n"}};
+    for (const auto& row : rows) {
+        WorkingFolder folder;
+        folder.write(kFile, row.before);
+        EXPECT_FALSE(appendToFile(folder.path(kFile), "row\r\n", "HEAD\r\n"));
+        EXPECT_EQ(folder.read(kFile), row.after);
+    }
+}

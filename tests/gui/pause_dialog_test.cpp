@@ -35,9 +35,8 @@ struct Shown {
 const Shown kIdleBefore{false, false, "対局中断(P)", false, false, true, "S：対局設定"};
 const Shown kRunning{true, true, "対局中断(P)", true, true, false, "P：対局中断"};
 const Shown kPaused{false, true, "対局再開(P)", false, false, false, "P：対局再開"};
-const Shown kResumedFromWindow{true, true, "対局中断(P)", false, false, false, "P：対局中断"};
-const Shown kEndedWhilePaused{false, false, "対局中断(P)", false, false, true, "P：対局再開"};
-const Shown kEndedWhileRunning{false, false, "対局中断(P)", false, true, true, "P：対局中断"};
+const Shown kEndedWhilePaused{false, false, "対局中断(P)", false, false, true, "S：対局設定"};
+const Shown kEndedWhileRunning{false, false, "対局中断(P)", false, true, true, "S：対局設定"};
 
 // The third line of a summary, which tells the result.
 QString resultLine(const QString& summary) {
@@ -131,7 +130,7 @@ TEST_F(Pause, TheMenuAndTheHintFollowThePlayState) {
     expectShown(kRunning, __LINE__);
 
     pauseWith([](PauseDialog& pause) { QTest::mouseClick(pause.resumeButton, Qt::LeftButton); });
-    expectShown(kResumedFromWindow, __LINE__);
+    expectShown(kRunning, __LINE__);
     EXPECT_TRUE(w.pauseDialog.isLoaded()); // hidden and kept
 
     closeResultWindow();
@@ -154,7 +153,7 @@ TEST_F(Pause, EveryResumeKeyOfThePauseWindowResumes) {
             EXPECT_TRUE(pause.isVisible());
             resume(pause);
         });
-        expectShown(kResumedFromWindow, __LINE__);
+        expectShown(kRunning, __LINE__);
     }
 }
 
@@ -249,7 +248,7 @@ TEST_F(Pause, F4AsksTheSideToMoveBeforeItResigns) {
         EXPECT_EQ(ask.title, "投了");
         EXPECT_EQ(ask.buttons, MessageBoxRequest::Buttons::OkCancel);
         EXPECT_EQ(ask.icon, MessageBoxRequest::Icon::Warning);
-        EXPECT_EQ(ask.defaultButton, MessageBoxRequest::Default::Ok);
+        EXPECT_EQ(ask.defaultButton, MessageBoxRequest::Default::Cancel); // Enter is a move key
         expectShown(kRunning, __LINE__); // Cancel: the clock runs on
 
         fakes.messageBoxes.asked.clear();
@@ -318,6 +317,7 @@ TEST_F(Pause, ARepetitionDrawCancelledOrLeftUnstartedGoesOnWithTheSameGame) {
     EXPECT_EQ(fakes.messageBoxes.asked[0].title, "千日手");
     EXPECT_EQ(fakes.messageBoxes.asked[0].buttons, MessageBoxRequest::Buttons::OkCancel);
     EXPECT_EQ(fakes.messageBoxes.asked[0].icon, MessageBoxRequest::Icon::Warning);
+    EXPECT_EQ(fakes.messageBoxes.asked[0].defaultButton, MessageBoxRequest::Default::Cancel);
     expectShown(kRunning, __LINE__);
     EXPECT_TRUE(w.settings.get().leftFirstOption->isChecked());
 
@@ -328,7 +328,7 @@ TEST_F(Pause, ARepetitionDrawCancelledOrLeftUnstartedGoesOnWithTheSameGame) {
     });
     pressShortcut(Qt::Key_F5); // OK
     EXPECT_TRUE(reversed);
-    // The old game stays stopped and unrecorded, the pause command open to resume it.
+    // The old game stays stopped, the pause command open to resume it.
     expectShown({false, true, "対局中断(P)", true, true, false, "P：対局中断"}, __LINE__);
     EXPECT_EQ(fakes.messageBoxes.asked.size(), 2u);
     pressKey(w, Qt::Key_P);

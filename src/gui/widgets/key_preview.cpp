@@ -2,6 +2,21 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <algorithm>
+
+namespace {
+
+// The keys that give commands in some window. Held down, each is one press: its repeats
+// would pause and resume, pass the turn twice, or answer the window a key just opened.
+constexpr int kCommandKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_S,
+                                Qt::Key_P,     Qt::Key_F1,     Qt::Key_F2,    Qt::Key_F4,
+                                Qt::Key_F5,    Qt::Key_F11};
+
+bool isRepeatedCommand(const QKeyEvent* event) {
+    return event->isAutoRepeat() && std::ranges::find(kCommandKeys, event->key()) != std::end(kCommandKeys);
+}
+
+} // namespace
 
 KeyPreview::KeyPreview(QWidget* window, Handler handler)
     : QObject(window)
@@ -24,7 +39,8 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     const QWidget* firstReceiver = window_->focusWidget() ? window_->focusWidget() : window_;
     if (widget != firstReceiver)
         return false;
-    return handler_(static_cast<QKeyEvent*>(event));
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return isRepeatedCommand(key) || handler_(static_cast<QKeyEvent*>(event));
 }
 
 int characterCode(const QKeyEvent* event) {

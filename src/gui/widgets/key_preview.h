@@ -7,7 +7,8 @@ class QKeyEvent;
 class QWidget;
 
 // Shows a window every key pressed in it before the focused control sees it. The handler
-// returns true to swallow the key. Made once the window's controls exist.
+// returns true to swallow the key. A command key held down is one press: its repeats are
+// swallowed unseen. Made once the window's controls exist.
 class KeyPreview : public QObject {
     Q_OBJECT
 public:

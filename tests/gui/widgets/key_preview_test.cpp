@@ -46,6 +46,17 @@ TEST(KeyPreview, ASwallowedKeyNeverReachesTheControl) {
     EXPECT_EQ(w.edit->text(), "");
 }
 
+// Held down, a key that gives commands is one press; other keys repeat as usual.
+TEST(KeyPreview, ACommandKeysRepeatsAreNotSeen) {
+    PreviewedWindow w;
+    for (const int key : {Qt::Key_P, Qt::Key_F2, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter,
+                          Qt::Key_S, Qt::Key_F4, Qt::Key_F5, Qt::Key_A}) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(w.edit, &repeat);
+    }
+    EXPECT_EQ(w.codes, std::vector<int>{0});
+}
+
 TEST(KeyPreview, KeysOfOtherWindowsAreNotSeen) {
     PreviewedWindow w;
     QLineEdit other;
