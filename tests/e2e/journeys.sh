@@ -308,7 +308,7 @@ journey_piece_toss() {
 }
 
 journey_exit() {
-  echo "journey 4: 終了 during a running game, and the close box"
+  echo "journey 4: 終了 during a running game, the close box, and SIGTERM after a held P"
   start_app exit
   keys "$main" s
   local settings
@@ -320,6 +320,7 @@ journey_exit() {
   sleep 0.5
   xdotool key Up Return # its last entry, 終了
   wait_exit 10 || fail "journey 4: 終了 ended the program with status $?"
+  expect_events "開始 終局：中止"
   start_app close-box
   keys "$main" s
   settings=$(wait_window "対局設定")
@@ -327,6 +328,25 @@ journey_exit() {
   wait_gone "$settings"
   "$x11" close "$main"
   wait_exit 10 || fail "journey 4: the close box ended the program with status $?"
+  expect_events "開始 終局：中止"
+  start_app signal
+  keys "$main" s
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  xdotool windowfocus --sync "$main"
+  xdotool keydown p && sleep 1.5 && xdotool keyup p # held: one pause, the window stays
+  wait_window "対局中断ﾒﾆｭｰ" >/dev/null
+  kill -TERM "$app_pid"
+  wait_exit 10 || fail "journey 4: SIGTERM ended the program with status $?"
+  expect_events "開始 中断 終局：中止"
+}
+
+# The events of the record of play, in order, with their details.
+expect_events() {
+  local actual
+  actual=$(tail -n +2 "$folder/対局記録.csv" | tr -d '\r' | cut -d, -f9 | paste -sd' ')
+  [ "$actual" = "$1" ] || fail "the record's events are \"$actual\", not \"$1\""
 }
 
 # A window's client area as "x y width height", on the screen.
