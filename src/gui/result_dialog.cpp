@@ -5,6 +5,7 @@
 #include "gui/widgets/label.h"
 #include "gui/widgets/message_box.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,12 +42,24 @@ ResultDialog::ResultDialog(const QString& summary, MessageBoxes& messageBoxes, Q
     summaryEdit->setPlainText(summary);
 }
 
-// Esc would close the window as its close box does, and the game would go unrecorded by a
-// stray key; the window has no cancel button.
+// Esc would drop the window without a question, and the game would go unrecorded by a stray
+// key; the window has no cancel button.
 void ResultDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         return;
     QDialog::keyPressEvent(event);
+}
+
+// A game left out of the result file is lost for good, so the close box asks first; a quick
+// Enter keeps the window.
+void ResultDialog::closeEvent(QCloseEvent* event) {
+    const int answer = messageBoxes_.ask(
+        this, {QStringLiteral("記録せずに閉じますか？"), kTitle, MessageBoxRequest::Buttons::YesNo,
+               MessageBoxRequest::Icon::Warning, MessageBoxRequest::Default::Cancel});
+    if (answer == kAnswerOk)
+        event->accept();
+    else
+        event->ignore();
 }
 
 // Records the summary as the box holds it. A character the file's code page can't hold is

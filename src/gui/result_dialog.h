@@ -7,7 +7,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 // "結果出力": the finished game's seven-line summary, editable, appended to the result file by
-// its button. The close box records nothing.
+// its button. The close box asks before it leaves the game unrecorded.
 class ResultDialog : public QDialog {
     Q_OBJECT
 public:
@@ -20,6 +20,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     MessageBoxes& messageBoxes_;

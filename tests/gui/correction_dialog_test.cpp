@@ -155,7 +155,7 @@ TEST_F(Correcting, OkAppliesAndTheSnapshotAndTheMainWindowShowIt) {
     QString summary;
     onModal<ResultDialog>([&summary](ResultDialog& result) {
         summary = result.summaryEdit->toPlainText();
-        result.close();
+        result.reject();
     });
     onModal<PauseDialog>(
         [](PauseDialog& pause) { QTest::mouseClick(pause.drawButton, Qt::LeftButton); });

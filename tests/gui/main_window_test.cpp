@@ -507,7 +507,7 @@ TEST_F(TimeOut, OkToTheQuestionEndsTheGameAndOffersTheResult) {
         bool resultOffered = false;
         onModal<ResultDialog>([&resultOffered](ResultDialog& dialog) {
             resultOffered = true;
-            dialog.close();
+            dialog.reject();
         });
         timeOutTimerFires();
         ASSERT_EQ(fakes.messageBoxes.asked.size(), 2u);
@@ -564,7 +564,7 @@ TEST_F(TimeOut, NothingButTheQuestionActsOnTheGameAndAnEndedGameStaysEnded) {
     EXPECT_TRUE(w.timeOutTimer->enabled());
     EXPECT_TRUE(w.game().awaitingTimeOutAnswer());
 
-    onModal<ResultDialog>([](ResultDialog& dialog) { dialog.close(); });
+    onModal<ResultDialog>([](ResultDialog& dialog) { dialog.reject(); });
     timeOutTimerFires();
     ASSERT_EQ(w.game().outcome(), Outcome::GoteWins);
     fakes.messageBoxes.asked.clear();

@@ -82,7 +82,7 @@ protected:
         QTest::keyClick(&w, key);
     }
 
-    // Expects the result window next, notes what it offers and closes it by its close box.
+    // Expects the result window next, notes what it offers and dismisses it.
     void closeResultWindow() {
         offered.clear();
         onModal<ResultDialog>([this](ResultDialog& result) {
@@ -90,7 +90,7 @@ protected:
             messagesBeforeResult = fakes.messageBoxes.asked.size();
             pauseWindowShownWithResult =
                 w.pauseDialog.isLoaded() && w.pauseDialog.get().isVisible();
-            result.close();
+            result.reject();
         });
     }
 
@@ -294,7 +294,7 @@ TEST_F(Pause, AReplaySettledAsADrawInstead) {
     onModal<ResultDialog>([&](ResultDialog& result) {
         offered = result.summaryEdit->toPlainText();
         settingsShownWithResult = w.settings.isLoaded() && w.settings.get().isVisible();
-        result.close();
+        result.reject();
     });
     pauseWith([](PauseDialog& pause) {
         onModal<SettingsDialog>([](SettingsDialog& settings) {

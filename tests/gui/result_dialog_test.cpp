@@ -69,8 +69,16 @@ TEST_F(ResultWindow, ALaterGameIsAppendedWithTheEditsMade) {
               earlier + cp932(kBlock) + cp932(draw + "\r\nメモ\r\n" + blockEndLine() + "\r\n"));
 }
 
-TEST_F(ResultWindow, TheCloseBoxRecordsNothing) {
+TEST_F(ResultWindow, TheCloseBoxAsksAndRecordsNothing) {
+    boxes.answers = {kAnswerCancel, kAnswerOk};
     window.close();
+    EXPECT_TRUE(window.isVisible());
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_EQ(boxes.asked.size(), 2u);
+    EXPECT_EQ(boxes.asked[0].text, QStringLiteral("記録せずに閉じますか？"));
+    EXPECT_EQ(boxes.asked[0].buttons, MessageBoxRequest::Buttons::YesNo);
+    EXPECT_EQ(boxes.asked[0].defaultButton, MessageBoxRequest::Default::Cancel);
     EXPECT_FALSE(QFile::exists(folder.path(kResults)));
 }
 

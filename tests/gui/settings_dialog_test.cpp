@@ -446,7 +446,7 @@ TEST_F(SettingsFromTheMainWindow, ANewGameRewritesWhatTheLastOneLeftAndTheDialog
     pressKey(w, Qt::Key_Space);
     for (int i = 0; i < 3; ++i)
         nextSecond(w, fakes.wallClock);
-    onModal<ResultDialog>([](ResultDialog& result) { result.close(); });
+    onModal<ResultDialog>([](ResultDialog& result) { result.reject(); });
     w.resignAction->trigger(); // answered OK
     ASSERT_FALSE(w.game().running());
     ASSERT_EQ(w.turnLabel->text(), "後手番");

@@ -15,12 +15,16 @@ int QtMessageBoxes::ask(QWidget* parent, const MessageBoxRequest& request) {
                       : request.icon == R::Icon::Critical ? QMessageBox::Critical
                                                           : QMessageBox::NoIcon;
     box.setIcon(icon);
-    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    const bool yesNo = request.buttons == R::Buttons::YesNo;
+    QPushButton* ok = yesNo ? box.addButton(QStringLiteral("はい"), QMessageBox::YesRole)
+                            : box.addButton(QMessageBox::Ok);
     QPushButton* cancel = nullptr;
-    if (request.buttons == R::Buttons::OkCancel) {
+    if (yesNo)
+        cancel = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+    else if (request.buttons == R::Buttons::OkCancel)
         cancel = box.addButton(QMessageBox::Cancel);
+    if (cancel)
         box.setEscapeButton(cancel);
-    }
     box.setDefaultButton(request.defaultButton == R::Default::Cancel && cancel ? cancel : ok);
     box.exec();
     return cancel && box.clickedButton() != ok ? kAnswerCancel : kAnswerOk;

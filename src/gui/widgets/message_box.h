@@ -4,10 +4,11 @@
 
 class QWidget;
 
-// A modal message box as the clock uses them: plain text, OK or OK/Cancel, an optional
-// warning icon and a choice of default button. Answers are 1 (OK) and 2 (Cancel).
+// A modal message box as the clock uses them: plain text, OK, OK/Cancel or はい/いいえ, an
+// optional warning icon and a choice of default button. Answers are 1 (OK, はい) and 2
+// (Cancel, いいえ).
 struct MessageBoxRequest {
-    enum class Buttons { Ok, OkCancel };
+    enum class Buttons { Ok, OkCancel, YesNo };
     enum class Icon { None, Warning, Critical };
     enum class Default { Ok, Cancel };
 
