@@ -44,8 +44,8 @@ Correction::check(const std::array<SideClock, 2>& clocks) const {
             return fieldOf(side, 2);
         const ClockTime mainTime = ClockTime::fromHms(*hours, *minutes, *seconds);
         std::optional<Decimal> consideration = toDecimal(typed.considerationMinutes);
-        if (consideration && (*consideration < Decimal(0) ||
-                              *consideration > Decimal(kMaxConsiderationMinutes)))
+        if (consideration &&
+            (*consideration < Decimal(0) || *consideration > Decimal(kMaxConsiderationMinutes)))
             consideration.reset();
         // With main time left no period has begun. A running consideration minute keeps its
         // 60 seconds, unless minutes are given back: then the side is in its byoyomi again.

@@ -210,4 +210,32 @@ TEST_F(FaceScaling, DialogsOpenAtTheirSizeOverTheMiddleOfTheWindow) {
     }
 }
 
+// On a screen narrower than the design the window, its full screen and its dialogs stay on
+// the screen, and the face shrinks to fit.
+TEST(SmallScreen, EverythingOpensOnTheScreenAndTheFaceShrinks) {
+    FaceFolder folder;
+    FakeServices fakes;
+    MainWindow w{fakes.services};
+    w.setScreen(QGuiApplication::screens().at(1));
+    ASSERT_TRUE(w.startUp());
+    w.show();
+    QApplication::processEvents();
+    const QRect screen = w.screen()->availableGeometry();
+    ASSERT_EQ(screen.width(), 800);
+    EXPECT_TRUE(screen.contains(w.frameGeometry())) << w.frameGeometry().x();
+    EXPECT_DOUBLE_EQ(w.faceFrame->scale(), w.faceFrame->width() / 952.0); // the width limits
+    EXPECT_LT(w.faceFrame->scale(), 1.0);
+    QRect settings;
+    onModal<SettingsDialog>([&](SettingsDialog& dialog) {
+        settings = dialog.frameGeometry();
+        dialog.hide();
+    });
+    w.openSettings();
+    EXPECT_TRUE(screen.contains(settings));
+    w.showFullScreen();
+    QApplication::processEvents();
+    EXPECT_EQ(w.geometry(), w.screen()->geometry());
+    EXPECT_DOUBLE_EQ(w.faceFrame->scale(), 800.0 / 952);
+}
+
 } // namespace

@@ -17,9 +17,12 @@ class NoLeakedWindows : public testing::EmptyTestEventListener {
     }
 };
 
-// Windows open on one offscreen full-HD screen, as on a club's laptop.
+// Windows open on an offscreen full-HD screen, as on a club's laptop; a small old screen
+// stands beside it.
 constexpr char kScreen[] = R"({"screens": [{"name": "full-hd", "x": 0, "y": 0, "width": 1920,
-    "height": 1080, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}]})";
+    "height": 1080, "logicalDpi": 96, "logicalBpi": 96, "dpr": 1}, {"name": "small",
+    "x": 1920, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBpi": 96,
+    "dpr": 1}]})";
 
 } // namespace
 

@@ -13,7 +13,8 @@ constexpr int kCommandKeys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt
                                 Qt::Key_F5,    Qt::Key_F11};
 
 bool isRepeatedCommand(const QKeyEvent* event) {
-    return event->isAutoRepeat() && std::ranges::find(kCommandKeys, event->key()) != std::end(kCommandKeys);
+    return event->isAutoRepeat() &&
+           std::ranges::find(kCommandKeys, event->key()) != std::end(kCommandKeys);
 }
 
 } // namespace

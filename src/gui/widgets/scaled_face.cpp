@@ -41,6 +41,8 @@ void ScaledFace::setFace(DrawnBackground* face, QSize designedSize) {
             picture->setDesignedSize(control->size());
     }
     scale_ = 0; // lays every control out at the next pass
+    if (!isVisible())
+        resize(designedSize); // until its window lays it out
     layOut();
 }
 
@@ -51,8 +53,8 @@ void ScaledFace::resizeEvent(QResizeEvent*) {
 void ScaledFace::layOut() {
     if (!face_)
         return;
-    const qreal scale = std::max(1.0, std::min(qreal(width()) / designedSize_.width(),
-                                               qreal(height()) / designedSize_.height()));
+    const qreal scale =
+        std::min(qreal(width()) / designedSize_.width(), qreal(height()) / designedSize_.height());
     const QRect designed(QPoint(), designedSize_);
     const QSize size = scaled(designed, scale).size();
     // At scale 1 the face keeps its designed place under the menu bar, whatever height is spare.

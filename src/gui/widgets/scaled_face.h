@@ -7,10 +7,9 @@
 
 class DrawnBackground;
 
-// Shows a face designed at a fixed size in a window that may be larger. The face keeps its
-// proportions: every control, font, picture, line and frame grows by the largest factor
+// Shows a face designed at a fixed size in a window of any size. The face keeps its
+// proportions: every control, font, picture, line and frame scales by the largest factor
 // that fits, and the face stands in the middle with this widget's background around it.
-// Never smaller than designed: a window short of the designed size cuts the face's bottom.
 class ScaledFace : public QWidget {
     Q_OBJECT
 public:

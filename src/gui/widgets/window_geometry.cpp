@@ -20,6 +20,19 @@ int decorationHeight(const QWidget* window) {
     return std::max(measured, kDesignedDecorationHeight);
 }
 
+// A screen smaller than the design gives the window all its room and no more; the face
+// scales down to fit.
+void fitOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const int frameWidth = window->frameGeometry().width() - window->geometry().width();
+    const QSize room =
+        screen->availableGeometry().size() - QSize(frameWidth, decorationHeight(window));
+    window->setMinimumSize(window->minimumSize().boundedTo(room));
+    window->resize(window->size().boundedTo(room));
+}
+
 void applyOuterHeight(QWidget* window, int twips, Sizing sizing) {
     const int height = px(twips) - decorationHeight(window);
     if (sizing == Sizing::Fixed) {
@@ -28,6 +41,7 @@ void applyOuterHeight(QWidget* window, int twips, Sizing sizing) {
     }
     window->setMinimumHeight(height);
     window->resize(window->width(), height);
+    fitOnScreen(window);
 }
 
 // Applies a window's height again once it is framed, when its decoration can be measured.
@@ -81,8 +95,10 @@ void centreOnScreen(QWidget* window) {
     if (!screen)
         return;
     QRect frame(QPoint(), QSize(window->width(), window->height() + decorationHeight(window)));
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    const QRect available = screen->availableGeometry();
+    frame.moveCenter(available.center());
+    // The title bar and the menu stay reachable when the window is larger than the screen.
+    window->move(std::max(frame.left(), available.left()), std::max(frame.top(), available.top()));
 }
 
 #include "window_geometry.moc"

@@ -13,7 +13,7 @@ enum class Sizing { Fixed, Minimum };
 
 // Sets the height of a window including its title bar and borders, as the layouts give it;
 // the client area is never taller than it was on the designing system. A window of Minimum
-// sizing starts at that height and may grow.
+// sizing starts at that height and may grow, and is never held larger than its screen.
 void setOuterHeight(QWidget* window, int twips, Sizing sizing = Sizing::Fixed);
 
 // The client area's height on the designing system, for an outer height in twips.
