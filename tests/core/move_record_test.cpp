@@ -32,7 +32,8 @@ std::map<QString, long long> secondsByGame(const QByteArray& bytes) {
     for (const QString& line : textLines(bytes).mid(1)) {
         const QStringList fields = line.split(u',');
         if (fields[8] == QStringLiteral("指し手") || fields[8].startsWith(QStringLiteral("終局")) ||
-            (fields[8].startsWith(QStringLiteral("修正")) && fields[8].contains(QStringLiteral("手番"))))
+            (fields[8].startsWith(QStringLiteral("修正")) &&
+             fields[8].contains(QStringLiteral("手番"))))
             sums[fields[0]] += fields[4].toLongLong();
     }
     return sums;
@@ -186,7 +187,8 @@ TEST_F(MoveRecordTest, ADecidedGameIsRecordedBeforeItsResultIsSaid) {
             whenSaid = written();
     };
     game.resign();
-    EXPECT_TRUE(whenSaid.endsWith(QByteArray("終局：後手 右の勝ち(投了)\r\n"))) << whenSaid.toStdString();
+    EXPECT_TRUE(whenSaid.endsWith(QByteArray("終局：後手 右の勝ち(投了)\r\n")))
+        << whenSaid.toStdString();
 }
 
 // Seconds used before the side to move is corrected stay with the side that used them.
@@ -204,17 +206,19 @@ TEST_F(MoveRecordTest, ACorrectedSideToMoveKeepsEachSidesSeconds) {
     seconds(4);
     move();
     game.resign();
-    EXPECT_EQ(written(),
-              kBom + kHeader +
-                  rows({"2026-12-08T10:00:00,1,先手,左,0,0:15:00,,10,開始",
-                        "2026-12-08T10:00:00,1,先手,左,2,0:14:58,,10,指し手",
-                        "2026-12-08T10:00:00,2,後手,右,5,0:14:55,,10,中断",
-                        "2026-12-08T10:00:00,2,後手,右,5,0:14:55,,10,修正：手数 2 → 1、手番 後手 → 先手",
-                        "2026-12-08T10:00:00,1,先手,左,0,0:14:58,,10,再開",
-                        "2026-12-08T10:00:00,1,先手,左,4,0:14:54,,10,指し手",
-                        "2026-12-08T10:00:00,2,後手,右,0,0:14:55,,10,投了",
-                        "2026-12-08T10:00:00,2,後手,右,0,0:14:55,,10,終局：先手 左の勝ち(投了)"}));
-    EXPECT_EQ(secondsByGame(written()), (std::map<QString, long long>{{"2026-12-08T10:00:00", 11}}));
+    EXPECT_EQ(
+        written(),
+        kBom + kHeader +
+            rows({"2026-12-08T10:00:00,1,先手,左,0,0:15:00,,10,開始",
+                  "2026-12-08T10:00:00,1,先手,左,2,0:14:58,,10,指し手",
+                  "2026-12-08T10:00:00,2,後手,右,5,0:14:55,,10,中断",
+                  "2026-12-08T10:00:00,2,後手,右,5,0:14:55,,10,修正：手数 2 → 1、手番 後手 → 先手",
+                  "2026-12-08T10:00:00,1,先手,左,0,0:14:58,,10,再開",
+                  "2026-12-08T10:00:00,1,先手,左,4,0:14:54,,10,指し手",
+                  "2026-12-08T10:00:00,2,後手,右,0,0:14:55,,10,投了",
+                  "2026-12-08T10:00:00,2,後手,右,0,0:14:55,,10,終局：先手 左の勝ち(投了)"}));
+    EXPECT_EQ(secondsByGame(written()),
+              (std::map<QString, long long>{{"2026-12-08T10:00:00", 11}}));
 }
 
 TEST_F(MoveRecordTest, NamesWithCommasAndQuotesAreQuoted) {

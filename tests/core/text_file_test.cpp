@@ -109,9 +109,8 @@ TEST(TextFile, ANewFileGetsItsStart) {
 TEST(TextFile, AnAppendNeverGluesOntoAnUnfinishedLastLine) {
     const struct {
         QByteArray before, after;
-    } rows[] = {{"a,b\r\n1,2", "a,b\r\n1,2\r\nrow\r\n"},
-                {"a\n", "a\nrow\r\n"},
-                {"a\r", "a\rrow\r\n"}};
+    } rows[] = {
+        {"a,b\r\n1,2", "a,b\r\n1,2\r\nrow\r\n"}, {"a\n", "a\nrow\r\n"}, {"a\r", "a\rrow\r\n"}};
     for (const auto& row : rows) {
         WorkingFolder folder;
         folder.write(kFile, row.before);
