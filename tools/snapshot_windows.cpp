@@ -6,6 +6,7 @@
 #include "core/game_clock.h"
 #include "gui/about_dialog.h"
 #include "gui/correction_dialog.h"
+#include "gui/keys_dialog.h"
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
@@ -44,7 +45,9 @@ int main(int argc, char* argv[]) {
     if (!main.startUp())
         return 1;
     AboutDialog about(&main);
-    bool ok = save(&main, folder, "main_window") && save(&about, folder, "about_dialog");
+    KeysDialog keys(&main);
+    bool ok = save(&main, folder, "main_window") && save(&about, folder, "about_dialog") &&
+              save(&keys, folder, "keys_dialog");
     SettingsDialog& settings = main.settings.get();
     for (const auto& [height, name] :
          {std::pair{5200, "settings_dialog-5200"}, {6050, "settings_dialog-6050"}}) {

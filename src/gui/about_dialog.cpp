@@ -56,10 +56,8 @@ AboutDialog::AboutDialog(QWidget* parent)
     iconImage->setPixmap(appIconPixmap(TwipsRect{240, 240, 540, 540}.toPixels().width()));
     iconImage->setGeometry(TwipsRect{240, 240, 540, 540}.toPixels());
 
-    for (const AboutLabel& row : kLabels) {
+    for (const AboutLabel& row : kLabels)
         this->*row.member = makeLabel(this, row.spec);
-        (this->*row.member)->setTextColor(Qt::black);
-    }
     descriptionLabel->setWordWrap(true);
     warningLabel->setWordWrap(true);
     fillTexts();

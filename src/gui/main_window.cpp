@@ -6,6 +6,7 @@
 #include "core/players_file.h"
 #include "core/process.h"
 #include "gui/about_dialog.h"
+#include "gui/keys_dialog.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
 #include "gui/settings_dialog.h"
@@ -215,6 +216,7 @@ void MainWindow::buildMenus() {
         {&MainWindow::exitAction, "syuryou", "終了", true, true, {}},
     };
     const MenuItem helpItems[] = {
+        {&MainWindow::keysAction, "keysHelp", "操作方法", true, true, {}},
         {&MainWindow::aboutAction, "mnuVer", "バージョン情報", true, true, {}},
     };
     // A hidden entry belongs to the window rather than the menu: it never appears, keeps its
@@ -247,6 +249,7 @@ void MainWindow::buildMenus() {
     connect(repetitionDrawAction, &QAction::triggered, this, &MainWindow::askRepetitionDraw);
     connect(exitAction, &QAction::triggered, this, &MainWindow::exitProgram);
     connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(keysAction, &QAction::triggered, this, &MainWindow::showKeys);
     connect(fullScreenAction, &QAction::triggered, this, &MainWindow::toggleFullScreen);
 }
 
@@ -468,6 +471,11 @@ void MainWindow::toggleFullScreen() {
 void MainWindow::showAbout() {
     AboutDialog about(this);
     about.exec();
+}
+
+void MainWindow::showKeys() {
+    KeysDialog keys(this);
+    keys.exec();
 }
 
 void MainWindow::sayTypedMoveCount() {

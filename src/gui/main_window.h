@@ -92,6 +92,7 @@ public:
     QAction* repetitionDrawAction = nullptr;
     QAction* exitAction = nullptr;
     QAction* aboutAction = nullptr;
+    QAction* keysAction = nullptr;
     QAction* fullScreenAction = nullptr;
 
     // The window's character-key handler; characterCode as key preview counts it.
@@ -102,6 +103,7 @@ public:
     void askRepetitionDraw();
     void exitProgram();
     void showAbout();
+    void showKeys();
     // F11: the whole screen for the face, the menu bar kept; again to go back.
     void toggleFullScreen();
     // Says the number typed in movesToSayEdit with 手にて 先手の勝ち, to try the voice.

@@ -208,7 +208,8 @@ TEST_F(MainWindowStartUp, HasTheIdleMenusTimersAndHiddenControls) {
         EXPECT_EQ(row.action->isEnabled(), row.enabled) << row.name;
         EXPECT_EQ(game->actions().contains(row.action), row.visible) << row.name;
     }
-    EXPECT_EQ(help->actions(), QList<QAction*>{w.aboutAction});
+    EXPECT_EQ(help->actions(), (QList<QAction*>{w.keysAction, w.aboutAction}));
+    EXPECT_EQ(w.keysAction->text(), "操作方法");
     EXPECT_EQ(w.aboutAction->text(), "バージョン情報");
     const QAction* separator = w.findChild<QAction*>("mnuSps2");
     ASSERT_NE(separator, nullptr);
