@@ -8,7 +8,7 @@
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/label.h"
 #include "gui/widgets/scaled_face.h"
-#include "system/system_services.h"
+#include "system_services.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

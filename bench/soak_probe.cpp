@@ -9,7 +9,7 @@
 #include "gui/main_window.h"
 #include "gui/settings_dialog.h"
 #include "gui/widgets/fonts.h"
-#include "system/system_services.h"
+#include "system_services.h"
 #include "wake_ups.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 #include "gui/settings_dialog.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/ui_timer.h"
-#include "system/system_services.h"
+#include "system_services.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -3,7 +3,7 @@
 #include "system/command_line.h"
 #include "system/quit_signals.h"
 #include "system/start_up_messages.h"
-#include "system/system_services.h"
+#include "system_services.h"
 
 #include <QApplication>
 #include <optional>

@@ -15,7 +15,7 @@
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/ui_timer.h"
 #include "gui/widgets/window_geometry.h"
-#include "system/system_services.h"
+#include "system_services.h"
 
 #include <QApplication>
 #include <QDir>

@@ -7,8 +7,9 @@
 #include "system/sdl_audio_device.h"
 #include "system/system_wall_clock.h"
 
-// The real services of the running program: the system's clock, Qt's message boxes, the SDL
-// audio device, the process and a clock-seeded random source.
+// The real services of the running program, put together here rather than in system/, which
+// knows the model's interfaces and nothing of the windows: the system's clock, Qt's message
+// boxes, the SDL audio device, the process and a clock-seeded random source.
 struct SystemServices {
     SystemWallClock wallClock;
     QtMessageBoxes messageBoxes;
