@@ -1,8 +1,8 @@
 #include "core/announcer.h"
 
 #include "core/audio_device.h"
-#include "core/consideration_reader.h"
-#include "core/move_count_reader.h"
+#include "core/consideration_clips.h"
+#include "core/move_count_clips.h"
 
 namespace clip {
 

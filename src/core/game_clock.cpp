@@ -1,14 +1,12 @@
 #include "core/game_clock.h"
 
-#include "core/byoyomi_reader.h"
+#include "core/byoyomi_clips.h"
 #include "core/wall_clock.h"
 
 #include <utility>
 
 namespace {
 
-constexpr int kFirstCountedSecondPollMs = 500;
-constexpr int kConsiderationMinutePollMs = 200;
 constexpr int kSecondsGivenBack = 10;
 constexpr ClockTime kStartUpMainTime = ClockTime::fromHms(0, 10, 0);
 
@@ -81,8 +79,6 @@ void GameClock::tick() {
     const ClockTime now = timeOfDay(wallClock_);
     if (lastCountedSecond_ == now)
         return;
-    if (!lastCountedSecond_)
-        setPollInterval(kFirstCountedSecondPollMs);
     lastCountedSecond_ = now;
     totalTime_ = totalTime_ + kOneSecond;
     emit totalTimeChanged();
@@ -100,22 +96,17 @@ void GameClock::chargeSecond(Side side) {
     case SecondCounted::MainTimeRan:
         emit mainTimeChanged(side);
         break;
-    case SecondCounted::ByoyomiSecond: {
+    case SecondCounted::ByoyomiSecond:
         emit periodChanged(side);
-        const ByoyomiCue cue =
-            byoyomiCue(clock.periodElapsed, clock.periodLength, clock.considerationLeft);
-        announcer_.byoyomiSecond(cue.clip);
-        if (cue.pollIntervalMs)
-            setPollInterval(*cue.pollIntervalMs);
+        announcer_.byoyomiSecond(
+            byoyomiClip(clock.periodElapsed, clock.periodLength, clock.considerationLeft));
         break;
-    }
     case SecondCounted::MinuteTaken:
         // Shown before the ordinal, which holds everything until it has been said.
         emit considerationChanged(side);
         emit periodChanged(side);
         // Said from the minutes before: a typed fraction (0.5) still names its minute.
         announcer_.considerationMinuteTaken(leftBefore - 1, clock.considerationGranted);
-        setPollInterval(kConsiderationMinutePollMs);
         break;
     case SecondCounted::TimeOut:
         runOut(side);
@@ -297,13 +288,6 @@ void GameClock::setRunning(bool running) {
         return;
     running_ = running;
     emit runningChanged(running);
-}
-
-void GameClock::setPollInterval(int milliseconds) {
-    if (milliseconds == pollIntervalMs_)
-        return;
-    pollIntervalMs_ = milliseconds;
-    emit pollIntervalChanged(milliseconds);
 }
 
 void GameClock::setPlayState(const PlayState& state) {

@@ -17,7 +17,7 @@ class WallClock;
 
 // The game on the clock and every rule of play: start, the per-second tick, moves, pause
 // and resume, time-out, resignation and the end. It has no timer: the window's timer calls
-// tick() while running(), at pollIntervalMs(). Each signal tells that one value changed, at
+// tick() while running(), just after each change of the wall clock's second. Each signal tells that one value changed, at
 // the step that changes it; gameEnded() and timeOutReached() come last, once the state is
 // final, as windows open modal boxes from them.
 class GameClock : public QObject {
@@ -63,7 +63,6 @@ public:
     void endGame(Outcome outcome);
 
     bool running() const { return running_; }
-    int pollIntervalMs() const { return pollIntervalMs_; }
     const PlayState& playState() const { return playState_; }
     const SideClock& clock(Side side) const { return clocks_[indexOf(side)]; }
     const QString& name(Side side) const { return names_[indexOf(side)]; }
@@ -91,7 +90,6 @@ public:
 
 signals:
     void runningChanged(bool running);
-    void pollIntervalChanged(int milliseconds);
     void playStateChanged();
     void nameChanged(Side side);
     // Which side plays sente: the role labels, the pictures and the colours on them.
@@ -131,7 +129,6 @@ private:
     Outcome lossFor(Side loser) const;
     bool canResume() const { return phase_ == Phase::Playing && !running_; }
     void setRunning(bool running);
-    void setPollInterval(int milliseconds);
     void setPlayState(const PlayState& state);
 
     const WallClock& wallClock_;
@@ -147,7 +144,6 @@ private:
     bool running_ = false;
     bool heldForQuestion_ = false;
     std::optional<Abandonment> replayReason_;
-    int pollIntervalMs_ = 1000; // a new game keeps what the last one left
     PlayState playState_;
     bool timedOut_ = false;
     bool resigned_ = false;

@@ -34,6 +34,8 @@ constexpr unsigned kSenteTextColor = 0xFFFFC0; // light cyan, on the sente pictu
 constexpr unsigned kGoteTextColor = 0x800000;  // navy, on the gote picture
 constexpr int kClientWidthTwips = 14280;
 constexpr int kOuterHeightTwips = 8630;
+// The tick follows each change of the wall clock's second; this only catches a missed one.
+constexpr int kTickBackstopMs = 1000;
 
 using namespace table_alignment;
 constexpr FontSpec kPMincho36B{Face::MsPMincho, 36, true};
@@ -143,7 +145,7 @@ MainWindow::MainWindow(Services& services)
     setWindowIcon(appIcon());
     buildFace();
     buildMenus();
-    tickTimer = new UiTimer(this, false, game_.pollIntervalMs());
+    tickTimer = new UiTimer(this, false, kTickBackstopMs);
     timeOutTimer = new UiTimer(this, false, 0);
     tickTimer->followSecondsOf(&services.wallClock);
     connect(tickTimer, &UiTimer::timer, &game_, &GameClock::tick);
@@ -306,7 +308,6 @@ void MainWindow::connectGame() {
             [this] { moveNumberLabel->setText(game_.moveNumberText()); });
     connect(game, &GameClock::playStateChanged, this, &MainWindow::showPlayState);
     connect(game, &GameClock::runningChanged, tickTimer, &UiTimer::setEnabled);
-    connect(game, &GameClock::pollIntervalChanged, tickTimer, &UiTimer::setInterval);
     connect(game, &GameClock::timeOutReached, this, [this] {
         timeOutTimer->setInterval(kTimeOutQuestionDelayMs);
         timeOutTimer->setEnabled(true);

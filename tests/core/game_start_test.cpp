@@ -38,7 +38,6 @@ TEST_F(GameStart, TheStartUpValuesBeforeAnyGame) {
     EXPECT_EQ(game.sideToMove(), Side::Left);
     EXPECT_EQ(game.senteSide(), Side::Left);
     EXPECT_FALSE(game.running());
-    EXPECT_EQ(game.pollIntervalMs(), 1000);
     EXPECT_EQ(game.playState(), kIdleBefore);
     EXPECT_EQ(game.outcome(), Outcome::None);
 }
@@ -212,7 +211,7 @@ TEST_F(GameStart, NamesLoseControlCharactersLineEndsAndSurroundingSpace) {
     }
 }
 
-TEST_F(GameStart, ANewGameResetsTheLastOnesResultButKeepsThePollInterval) {
+TEST_F(GameStart, ANewGameResetsTheLastOnesResult) {
     GameSettings settings = defaultSettings();
     setSide(settings, Side::Left, 0, 0, 10);
     start(settings);
@@ -222,7 +221,6 @@ TEST_F(GameStart, ANewGameResetsTheLastOnesResultButKeepsThePollInterval) {
     game.pause();
     game.resign();
     ASSERT_EQ(game.outcome(), Outcome::SenteWins);
-    const int interval = game.pollIntervalMs();
     start();
     EXPECT_EQ(game.outcome(), Outcome::None);
     EXPECT_FALSE(game.timedOut());
@@ -232,5 +230,4 @@ TEST_F(GameStart, ANewGameResetsTheLastOnesResultButKeepsThePollInterval) {
     EXPECT_EQ(game.turnText(), "先手番");
     EXPECT_FALSE(game.clock(Side::Left).mainTimeOverAnnounced);
     EXPECT_EQ(game.playState(), kRunning);
-    EXPECT_EQ(game.pollIntervalMs(), interval);
 }

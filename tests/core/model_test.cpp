@@ -31,7 +31,6 @@ SignalLog::SignalLog(GameClock& game) {
     using G = GameClock;
     QObject* c = &context_;
     QObject::connect(&game, &G::runningChanged, c, note("runningChanged"));
-    QObject::connect(&game, &G::pollIntervalChanged, c, note("pollIntervalChanged"));
     QObject::connect(&game, &G::playStateChanged, c, note("playStateChanged"));
     QObject::connect(&game, &G::nameChanged, c, noteSide("nameChanged"));
     QObject::connect(&game, &G::coloursChanged, c, note("coloursChanged"));

@@ -297,7 +297,7 @@ journey_piece_toss() {
   xdotool windowfocus --sync "$main"
   xdotool mousemove --window "$main" 60 10 click 1 # the menu ヘルプ
   sleep 0.5
-  xdotool key Down Return # バージョン情報
+  xdotool key Down Down Return # バージョン情報, below 操作方法
   local about
   about=$(wait_window "バンクロのﾊﾞｰｼﾞｮﾝ情報")
   shot "$about" frmAbout

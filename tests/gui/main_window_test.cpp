@@ -336,7 +336,6 @@ TEST_F(Tick, TheLabelsAndTheTickTimerFollowTheCountedSeconds) {
     seconds(1);
     EXPECT_EQ(w.leftMainTimeLabel->text(), "0:00:59");
     EXPECT_EQ(w.totalTimeLabel->text(), "0:00:01");
-    EXPECT_EQ(w.tickTimer->interval(), 500); // the first counted second since start-up
 
     seconds(60); // the rest of the main time, then the first second of byoyomi
     EXPECT_EQ(w.leftMainTimeLabel->text(), "0:00:00");
@@ -345,7 +344,6 @@ TEST_F(Tick, TheLabelsAndTheTickTimerFollowTheCountedSeconds) {
     seconds(9); // the period runs out and the consideration minute begins
     EXPECT_EQ(w.leftPeriodLabel->text(), "0");
     EXPECT_EQ(w.leftConsiderationLabel->text(), "0");
-    EXPECT_EQ(w.tickTimer->interval(), 200);
 
     w.game().pause();
     EXPECT_FALSE(w.tickTimer->enabled());

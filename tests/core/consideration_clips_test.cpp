@@ -1,8 +1,8 @@
-#include "core/consideration_reader.h"
+#include "core/consideration_clips.h"
 
 #include <gtest/gtest.h>
 
-TEST(ConsiderationReader, TheOrdinalOfTheMinuteTakenThenTheMinutesLeft) {
+TEST(ConsiderationClips, TheOrdinalOfTheMinuteTakenThenTheMinutesLeft) {
     const struct {
         const char* left;
         const char* granted;
@@ -24,7 +24,7 @@ TEST(ConsiderationReader, TheOrdinalOfTheMinuteTakenThenTheMinutesLeft) {
     }
 }
 
-TEST(ConsiderationReader, EveryWholeCountTheSettingsAllowFindsBothClips) {
+TEST(ConsiderationClips, EveryWholeCountTheSettingsAllowFindsBothClips) {
     for (int granted = 1; granted <= 10; ++granted) {
         for (int left = granted - 1; left >= 0; --left) {
             const ConsiderationClips clips = considerationClips(left, granted);

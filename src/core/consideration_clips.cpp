@@ -1,4 +1,4 @@
-#include "core/consideration_reader.h"
+#include "core/consideration_clips.h"
 
 #include "core/announcer.h"
 

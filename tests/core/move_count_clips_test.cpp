@@ -1,4 +1,4 @@
-#include "core/move_count_reader.h"
+#include "core/move_count_clips.h"
 #include "core/number_text.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ QStringList reading(int n) {
 
 } // namespace
 
-TEST(MoveCountReader, TheExamplesAndBoundaries) {
+TEST(MoveCountClips, TheExamplesAndBoundaries) {
     const struct {
         const char* typed;
         QStringList words;
@@ -66,7 +66,7 @@ TEST(MoveCountReader, TheExamplesAndBoundaries) {
         EXPECT_EQ(said(row.typed), row.words) << row.typed;
 }
 
-TEST(MoveCountReader, EveryNumberUpTo999ReadsAsATimekeeperWould) {
+TEST(MoveCountClips, EveryNumberUpTo999ReadsAsATimekeeperWould) {
     for (int n = 1; n <= 999; ++n)
         EXPECT_EQ(said(QByteArray::number(n).constData()), reading(n)) << n;
 }

@@ -1,4 +1,4 @@
-#include "core/move_count_reader.h"
+#include "core/move_count_clips.h"
 
 #include "core/announcer.h"
 
