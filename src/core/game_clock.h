@@ -17,9 +17,9 @@ class WallClock;
 
 // The game on the clock and every rule of play: start, the per-second tick, moves, pause
 // and resume, time-out, resignation and the end. It has no timer: the window's timer calls
-// tick() while running(), just after each change of the wall clock's second. Each signal tells that one value changed, at
-// the step that changes it; gameEnded() and timeOutReached() come last, once the state is
-// final, as windows open modal boxes from them.
+// tick() while running(), just after each change of the wall clock's second. Each signal tells that
+// one value changed, at the step that changes it; gameEnded() and timeOutReached() come last, once
+// the state is final, as windows open modal boxes from them.
 class GameClock : public QObject {
     Q_OBJECT
 public:
