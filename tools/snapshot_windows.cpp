@@ -14,7 +14,6 @@
 #include "gui/toss_dialog.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/ui_timer.h"
-#include "gui/widgets/window_geometry.h"
 #include "system_services.h"
 
 #include <QApplication>
@@ -49,9 +48,9 @@ int main(int argc, char* argv[]) {
     bool ok = save(&main, folder, "main_window") && save(&about, folder, "about_dialog") &&
               save(&keys, folder, "keys_dialog");
     SettingsDialog& settings = main.settings.get();
-    for (const auto& [height, name] :
-         {std::pair{5200, "settings_dialog-5200"}, {6050, "settings_dialog-6050"}}) {
-        setOuterHeight(&settings, height);
+    for (const auto& [offered, name] :
+         {std::pair{false, "settings_dialog-5200"}, {true, "settings_dialog-6050"}}) {
+        settings.offerDraw(offered);
         ok = ok && save(&settings, folder, name);
         settings.hide();
     }

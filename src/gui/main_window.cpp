@@ -90,7 +90,6 @@ const FaceLabel kLabels[] = {
 };
 
 const std::vector<LineSpec> kLines = {
-    {"Line5", 6720, 1920, 7680, 1920, 1, bgrColor(kBackColor)},
     {"Line4", 6000, 6600, 6360, 6600, 4, Qt::black},
     {"Line3", 6000, 6600, 6000, 6960, 4, Qt::black},
     {"Line1", 7920, 6600, 8280, 6600, 4, Qt::black},
@@ -104,12 +103,6 @@ const std::vector<FrameSpec> kFrames = {
 };
 // clang-format on
 
-// The line across the total time's frame, drawn again as each second is counted.
-constexpr const char* kLineRedrawnEachSecond = "Line5";
-// The settings dialog's heights: from the settings command its draw button is out of view;
-// a replay shows it whole.
-constexpr int kSettingsHeightTwips = 5200;
-constexpr int kReplaySettingsHeightTwips = 6050;
 constexpr int kTimeOutQuestionDelayMs = 3000;
 constexpr int kSpace = 32;
 constexpr int kEnter = 13;
@@ -134,7 +127,7 @@ MainWindow::MainWindow(Services& services)
     , pauseDialog([this] {
         auto dialog = std::make_unique<PauseDialog>(game_, services_.messageBoxes, this);
         connect(dialog.get(), &PauseDialog::replayRequested, this,
-                [this] { openSettingsForReplay(kReplaySettingsHeightTwips); });
+                [this] { openSettingsForReplay(true); });
         return dialog;
     })
     , services_(services)
@@ -198,9 +191,9 @@ void MainWindow::buildFace() {
     movesToSayEdit->setMaxLength(3);
     movesToSayEdit->setFont(fontFor({Face::MsPGothic, 12, false}));
     movesToSayEdit->setGeometry(TwipsRect{10560, 9000, 615, 375}.toPixels());
-    // Below the visible area: keys must not reach them unseen (Space would click the button).
-    sayMovesButton->setFocusPolicy(Qt::NoFocus);
-    movesToSayEdit->setFocusPolicy(Qt::NoFocus);
+    // The designed face leaves them below its visible area.
+    sayMovesButton->hide();
+    movesToSayEdit->hide();
     connect(sayMovesButton, &QPushButton::clicked, this, &MainWindow::sayTypedMoveCount);
 }
 
@@ -299,10 +292,8 @@ void MainWindow::connectGame() {
         labelsOf(side).consideration->setText(game_.considerationText(side));
         labelsOf(side).consideration->repaint();
     });
-    connect(game, &GameClock::totalTimeChanged, this, [this] {
-        face->redrawLine(kLineRedrawnEachSecond);
-        totalTimeLabel->setText(game_.totalTimeText());
-    });
+    connect(game, &GameClock::totalTimeChanged, this,
+            [this] { totalTimeLabel->setText(game_.totalTimeText()); });
     connect(game, &GameClock::turnChanged, this, [this] { turnLabel->setText(game_.turnText()); });
     connect(game, &GameClock::moveNumberChanged, this,
             [this] { moveNumberLabel->setText(game_.moveNumberText()); });
@@ -376,7 +367,7 @@ void MainWindow::onKey(int characterCode) {
 void MainWindow::openSettings() {
     if (game_.running())
         return;
-    setOuterHeight(&settings.get(), kSettingsHeightTwips);
+    settings.get().offerDraw(false);
     settings.showModal();
 }
 
@@ -422,10 +413,10 @@ void MainWindow::askRepetitionDraw() {
     }
 }
 
-void MainWindow::openSettingsForReplay(std::optional<int> outerHeightTwips) {
+void MainWindow::openSettingsForReplay(std::optional<bool> offerDraw) {
     settings.get().selectFirstPlayer(opposite(game_.senteSide()));
-    if (outerHeightTwips)
-        setOuterHeight(&settings.get(), *outerHeightTwips);
+    if (offerDraw)
+        settings.get().offerDraw(*offerDraw);
     settings.showModal();
 }
 

@@ -7,6 +7,11 @@
 // GameClock tells each change by its own signal, at the step that makes it, and speaks
 // through its Announcer; this window writes each label from the signal of the value it
 // shows. The dialogs act on the same GameClock and never on this window.
+//
+// Threads: all of the above runs on the GUI thread. Two others exist. MoveRecord's rows are
+// appended by its BackgroundAppender's thread, fed through a queue; a failure is kept under a
+// mutex until the game's end reports it. SDL's callback thread copies out the clip the audio
+// device was given, under the device's mutex; nothing else of the program runs there.
 
 #include "core/announcer.h"
 #include "core/game_clock.h"
@@ -136,8 +141,9 @@ private:
     void showGameEnd();
     // Asks the question of a command that acts on the running game; false when cancelled.
     bool confirmed(const QString& text, const QString& title);
-    // The settings dialog with the colours of the game reversed, for its replay.
-    void openSettingsForReplay(std::optional<int> outerHeightTwips);
+    // The settings dialog with the colours of the game reversed, for its replay; the draw
+    // button as offerDraw says, or as the dialog last showed it.
+    void openSettingsForReplay(std::optional<bool> offerDraw);
     void shutDown();
 
     Services& services_;

@@ -24,6 +24,8 @@ using namespace table_alignment;
 constexpr FontSpec kGothic9{Face::MsGothic, 9, false};
 constexpr FontSpec kPGothic1125{Face::MsPGothic, 11.25, false};
 constexpr TwipsRect kClientArea{0, 0, 6465, 5580};
+constexpr int kHeightTwips = 5200;
+constexpr int kReplayHeightTwips = 6050;
 
 // clang-format off
 const LabelSpec kLabels[] = {
@@ -222,14 +224,11 @@ void SettingsDialog::buildButtons() {
     connect(rightTossButton, &QPushButton::clicked, this, [this] { toss(Side::Right); });
 }
 
-// The draw button takes the focus only while the window shows it: out of view, Tab and
-// Space would record a draw nobody saw offered.
-void SettingsDialog::resizeEvent(QResizeEvent* event) {
-    ReusableDialog::resizeEvent(event);
-    const bool inView = rect().contains(drawInsteadButton->geometry());
-    drawInsteadButton->setFocusPolicy(inView ? Qt::StrongFocus : Qt::NoFocus);
-    if (!inView)
-        drawInsteadButton->clearFocus();
+// The designed heights: the settings command's window ends above the draw button, a
+// replay's shows it whole.
+void SettingsDialog::offerDraw(bool offered) {
+    setOuterHeight(this, offered ? kReplayHeightTwips : kHeightTwips);
+    drawInsteadButton->setVisible(offered);
 }
 
 void SettingsDialog::setTabOrder(const std::vector<QWidget*>& order) {

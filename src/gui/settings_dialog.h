@@ -48,12 +48,11 @@ public:
     void start();
     void settleAsDraw();
     void toss(Side tosser);
+    // Shows the draw button, which only a replay offers, and the height that holds it.
+    void offerDraw(bool offered);
     // Selects who moves first, as a replay or a toss decides it.
     void selectFirstPlayer(Side side);
     GameSettings settings() const;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildLayout();

@@ -1,24 +1,12 @@
 #include "gui/widgets/drawing.h"
 
 #include <QPainter>
-#include <cstring>
 
 DrawnBackground::DrawnBackground(QWidget* parent, std::vector<LineSpec> lines,
                                  std::vector<FrameSpec> frames)
     : QWidget(parent)
     , lines_(std::move(lines))
     , frames_(std::move(frames)) {}
-
-void DrawnBackground::redrawLine(const char* name) {
-    for (const LineSpec& line : lines_) {
-        if (std::strcmp(line.name, name) == 0) {
-            const QRect area = QRect(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2))
-                                   .normalized()
-                                   .adjusted(-line.width, -line.width, line.width, line.width);
-            repaint(QTransform::fromScale(scale_, scale_).mapRect(area).adjusted(-1, -1, 1, 1));
-        }
-    }
-}
 
 void DrawnBackground::setScale(qreal scale) {
     scale_ = scale;

@@ -26,8 +26,6 @@ class DrawnBackground : public QWidget {
 public:
     DrawnBackground(QWidget* parent, std::vector<LineSpec> lines, std::vector<FrameSpec> frames);
 
-    // Repaints one line at once, as a window does when told to redraw it.
-    void redrawLine(const char* name);
     // Draws the lines and frames this many times their designed size.
     void setScale(qreal scale);
 
