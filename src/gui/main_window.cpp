@@ -6,6 +6,7 @@
 #include "core/players_file.h"
 #include "core/process.h"
 #include "gui/about_dialog.h"
+#include "gui/command_keys.h"
 #include "gui/keys_dialog.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
@@ -104,12 +105,6 @@ const std::vector<FrameSpec> kFrames = {
 // clang-format on
 
 constexpr int kTimeOutQuestionDelayMs = 3000;
-constexpr int kSpace = 32;
-constexpr int kEnter = 13;
-
-bool isLetter(int characterCode, char upper) {
-    return characterCode == upper || characterCode == upper + 32;
-}
 
 struct MenuItem {
     QAction* MainWindow::*member;
@@ -117,15 +112,14 @@ struct MenuItem {
     const char* caption;
     bool enabled;
     bool visible;
-    QKeySequence shortcut;
 };
 
 } // namespace
 
 MainWindow::MainWindow(Services& services)
-    : settings([this] { return std::make_unique<SettingsDialog>(game_, services_, this); })
+    : settings([this] { return std::make_unique<SettingsDialog>(game_, input_, services_, this); })
     , pauseDialog([this] {
-        auto dialog = std::make_unique<PauseDialog>(game_, services_.messageBoxes, this);
+        auto dialog = std::make_unique<PauseDialog>(game_, input_, services_.messageBoxes, this);
         connect(dialog.get(), &PauseDialog::replayRequested, this,
                 [this] { openSettingsForReplay(true); });
         return dialog;
@@ -133,6 +127,7 @@ MainWindow::MainWindow(Services& services)
     , services_(services)
     , game_(services.wallClock, services.audio)
     , moveRecord_(game_, services.wallClock)
+    , input_(game_, defaultKeyBindings())
     , voice_(services.audio) {
     setWindowTitle(QStringLiteral("バンクロ７"));
     setWindowIcon(appIcon());
@@ -144,8 +139,9 @@ MainWindow::MainWindow(Services& services)
     connect(tickTimer, &UiTimer::timer, &game_, &GameClock::tick);
     connect(timeOutTimer, &UiTimer::timer, this, &MainWindow::confirmTimeOut);
     connectGame();
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        onKey(characterCode(event));
+    new KeyPreview(this, input_, [this](std::optional<Command> command, const QKeyEvent&) {
+        if (command)
+            run(*command);
         return false;
     });
     new AltKeyGuard(this, [this] { return !game_.playState().settingsOpen; });
@@ -200,22 +196,20 @@ void MainWindow::buildFace() {
 void MainWindow::buildMenus() {
     // Captions stand as written: "(S)" and "(P)" are text, not access keys.
     const MenuItem gameItems[] = {
-        {&MainWindow::settingsAction, "mnuHenkou", "対局設定(S)", true, true, {}},
-        {&MainWindow::pauseAction, "mnuKaisi", "対局中断(P)", false, true, {}},
-        {&MainWindow::resignAction, "mnuTouryou", "投了", false, false, QKeySequence(Qt::Key_F4)},
-        {&MainWindow::repetitionDrawAction, "mnuSenniti", "千日手", false, false,
-         QKeySequence(Qt::Key_F5)},
-        {&MainWindow::fullScreenAction, "fullScreen", "全画面表示", true, false,
-         QKeySequence(Qt::Key_F11)},
-        {nullptr, "mnuSps2", nullptr, true, true, {}},
-        {&MainWindow::exitAction, "syuryou", "終了", true, true, {}},
+        {&MainWindow::settingsAction, "mnuHenkou", "対局設定(S)", true, true},
+        {&MainWindow::pauseAction, "mnuKaisi", "対局中断(P)", false, true},
+        {&MainWindow::resignAction, "mnuTouryou", "投了", false, false},
+        {&MainWindow::repetitionDrawAction, "mnuSenniti", "千日手", false, false},
+        {&MainWindow::fullScreenAction, "fullScreen", "全画面表示", true, false},
+        {nullptr, "mnuSps2", nullptr, true, true},
+        {&MainWindow::exitAction, "syuryou", "終了", true, true},
     };
     const MenuItem helpItems[] = {
-        {&MainWindow::keysAction, "keysHelp", "操作方法", true, true, {}},
-        {&MainWindow::aboutAction, "mnuVer", "バージョン情報", true, true, {}},
+        {&MainWindow::keysAction, "keysHelp", "操作方法", true, true},
+        {&MainWindow::aboutAction, "mnuVer", "バージョン情報", true, true},
     };
-    // A hidden entry belongs to the window rather than the menu: it never appears, keeps its
-    // own enabled state, and its shortcut works while it is enabled.
+    // A hidden entry belongs to the window rather than the menu: it never appears and keeps
+    // its own enabled state; its key comes through the input layer.
     const auto fill = [this](QMenu* menu, const auto& items) {
         for (const MenuItem& item : items) {
             const QString caption = QString::fromUtf8(item.caption ? item.caption : "");
@@ -226,8 +220,6 @@ void MainWindow::buildMenus() {
                 addAction(action);
             action->setObjectName(QString::fromUtf8(item.name));
             action->setEnabled(item.enabled);
-            action->setShortcut(item.shortcut);
-            action->setAutoRepeat(false); // a held F4 or F5 asks once
             if (item.member)
                 this->*item.member = action;
         }
@@ -351,17 +343,33 @@ void MainWindow::showPlayState() {
     sayMovesButton->setEnabled(state.moveCountTestOpen);
 }
 
-void MainWindow::onKey(int characterCode) {
-    if (game_.running()) {
-        if (characterCode == kSpace)
-            game_.endMove(Side::Left);
-        else if (characterCode == kEnter)
-            game_.endMove(Side::Right);
-    } else if (isLetter(characterCode, 'S') && game_.playState().settingsOpen) {
-        openSettings();
-    }
-    if (isLetter(characterCode, 'P') && game_.playState().pauseOpen)
+void MainWindow::run(Command command) {
+    switch (command) {
+    case Command::EndMoveLeft:
+        game_.endMove(Side::Left);
+        break;
+    case Command::EndMoveRight:
+        game_.endMove(Side::Right);
+        break;
+    case Command::Pause:
+    case Command::Resume:
         togglePause();
+        break;
+    case Command::OpenSettings:
+        openSettings();
+        break;
+    case Command::Resign:
+        askToResign();
+        break;
+    case Command::RepetitionDraw:
+        askRepetitionDraw();
+        break;
+    case Command::FullScreen:
+        toggleFullScreen();
+        break;
+    case Command::CloseSettings:
+        break; // the settings window's
+    }
 }
 
 void MainWindow::openSettings() {

@@ -2,8 +2,9 @@
 
 // The clock face, and the owner of the game.
 //
-// Data flow: a key (seen before any control through key preview), a menu command or a tick
-// of tickTimer becomes one call on GameClock, which holds every rule and value of the game.
+// Data flow: a key (seen before any control through key preview, made a command by the
+// input layer), a menu command or a tick of tickTimer becomes one call on GameClock, which
+// holds every rule and value of the game.
 // GameClock tells each change by its own signal, at the step that makes it, and speaks
 // through its Announcer; this window writes each label from the signal of the value it
 // shows. The dialogs act on the same GameClock and never on this window.
@@ -15,6 +16,7 @@
 
 #include "core/announcer.h"
 #include "core/game_clock.h"
+#include "core/input_layer.h"
 #include "core/move_record.h"
 #include "gui/services.h"
 #include "gui/widgets/reusable_dialog.h"
@@ -100,8 +102,8 @@ public:
     QAction* keysAction = nullptr;
     QAction* fullScreenAction = nullptr;
 
-    // The window's character-key handler; characterCode as key preview counts it.
-    void onKey(int characterCode);
+    // A command of the input layer, as the game offers it now.
+    void run(Command command);
     void openSettings();
     void togglePause();
     void askToResign();
@@ -150,5 +152,6 @@ private:
     GameClock game_;
     // Before the window's own connections: a game's last row is written before its end shows.
     MoveRecord moveRecord_;
+    InputLayer input_;
     Announcer voice_;
 };

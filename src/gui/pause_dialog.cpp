@@ -73,7 +73,8 @@ const Button kButtons[] = {
 
 } // namespace
 
-PauseDialog::PauseDialog(GameClock& game, MessageBoxes& messageBoxes, QWidget* parent)
+PauseDialog::PauseDialog(GameClock& game, const InputLayer& input, MessageBoxes& messageBoxes,
+                         QWidget* parent)
     : ReusableDialog(parent)
     , game_(game)
     , messageBoxes_(messageBoxes) {
@@ -85,8 +86,9 @@ PauseDialog::PauseDialog(GameClock& game, MessageBoxes& messageBoxes, QWidget* p
             this->*row.member = label;
     }
     buildButtons();
-    new KeyPreview(
-        this, [this](QKeyEvent* event) { return previewKey(event->key(), characterCode(event)); });
+    new KeyPreview(this, input, [this](std::optional<Command> command, const QKeyEvent& key) {
+        return previewKey(command, key);
+    });
 }
 
 void PauseDialog::buildButtons() {
@@ -108,15 +110,14 @@ void PauseDialog::buildButtons() {
     resumeButton->setFocus(); // first in the tab order: Space or Enter resumes
 }
 
-// F2, P or p resume; Esc is swallowed, as the window has no cancel button; every other key
-// goes to the focused button.
-bool PauseDialog::previewKey(int key, int characterCode) {
-    if (key == Qt::Key_F2 ||
-        ((characterCode == 'P' || characterCode == 'p') && game_.playState().pauseOpen)) {
+// The resume command's keys resume; Esc is swallowed, as the window has no cancel button;
+// every other key goes to the focused button.
+bool PauseDialog::previewKey(std::optional<Command> command, const QKeyEvent& key) {
+    if (command == Command::Resume) {
         resume();
         return true;
     }
-    return key == Qt::Key_Escape;
+    return key.key() == Qt::Key_Escape;
 }
 
 void PauseDialog::showSnapshot() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/game_result.h"
+#include "core/input_layer.h"
 #include "gui/widgets/reusable_dialog.h"
 
 #include <array>
@@ -8,6 +9,7 @@
 class GameClock;
 class Label;
 class MessageBoxes;
+class QKeyEvent;
 class QPushButton;
 
 // "対局中断ﾒﾆｭｰ": a snapshot of the paused game and the ways on from it: resume, resign,
@@ -15,7 +17,8 @@ class QPushButton;
 class PauseDialog : public ReusableDialog {
     Q_OBJECT
 public:
-    PauseDialog(GameClock& game, MessageBoxes& messageBoxes, QWidget* parent);
+    PauseDialog(GameClock& game, const InputLayer& input, MessageBoxes& messageBoxes,
+                QWidget* parent);
 
     Label* turnLabel = nullptr;
     Label* moveNumberLabel = nullptr;
@@ -55,7 +58,7 @@ signals:
 
 private:
     void buildButtons();
-    bool previewKey(int key, int characterCode);
+    bool previewKey(std::optional<Command> command, const QKeyEvent& key);
 
     GameClock& game_;
     MessageBoxes& messageBoxes_;

@@ -95,23 +95,26 @@ int selectedSeconds(const std::array<QRadioButton*, 3>& options) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(GameClock& game, Services& services, QWidget* parent)
+SettingsDialog::SettingsDialog(GameClock& game, const InputLayer& input, Services& services,
+                               QWidget* parent)
     : ReusableDialog(parent, kFixedSizeDialog)
     , game_(game)
     , services_(services) {
     setWindowTitle(QStringLiteral("対局設定"));
     setFixedSize(kClientArea.toPixels().size());
     buildLayout();
-    new KeyPreview(this, [this](QKeyEvent* event) {
-        if (event->key() == Qt::Key_F1)
+    new KeyPreview(this, input, [this](std::optional<Command> command, const QKeyEvent& key) {
+        if (command == Command::CloseSettings) {
             unload();
+            return true;
+        }
         // No button answers Enter or Esc: Enter is side 2's move key. In a name box Enter
         // would put the first listed name in place of the shown one.
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
         const QWidget* focus = focusWidget();
         const bool inNameBox =
             focus && (leftNameBox->isAncestorOf(focus) || rightNameBox->isAncestorOf(focus));
-        return event->key() == Qt::Key_F1 || event->key() == Qt::Key_Escape || (enter && inNameBox);
+        return key.key() == Qt::Key_Escape || (enter && inNameBox);
     });
     fillNameBoxes();
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 class GameClock;
+class InputLayer;
 class Label;
 class QComboBox;
 class QGroupBox;
@@ -20,7 +21,7 @@ struct Services;
 class SettingsDialog : public ReusableDialog {
     Q_OBJECT
 public:
-    SettingsDialog(GameClock& game, Services& services, QWidget* parent);
+    SettingsDialog(GameClock& game, const InputLayer& input, Services& services, QWidget* parent);
 
     QComboBox* leftNameBox = nullptr;
     QComboBox* rightNameBox = nullptr;

@@ -1,5 +1,6 @@
 #include "app_info.h"
 #include "core/players_file.h"
+#include "gui/command_keys.h"
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
@@ -79,6 +80,7 @@ protected:
     WorkingFolder folder;
     FakeServices fakes;
     GameClock game{fakes.wallClock, fakes.audio};
+    InputLayer input{game, defaultKeyBindings()};
 };
 
 // The dialog as the main window opens it, with the players 羽田 and 表.
@@ -131,7 +133,7 @@ protected:
 } // namespace
 
 TEST_F(SettingsDialogTest, HasTheDesignedInitialContents) {
-    SettingsDialog dialog(game, fakes.services, nullptr);
+    SettingsDialog dialog(game, input, fakes.services, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "対局設定");
     const std::pair<QLineEdit*, const char*> fields[] = {
         {dialog.leftHoursEdit, "0"},          {dialog.leftMinutesEdit, "15"},
@@ -174,7 +176,7 @@ TEST_F(SettingsDialogTest, NameBoxesShowTheirOwnLineAndListTheOthers) {
             folder.write(kPlayers, *row.file);
         else
             folder.remove(kPlayers);
-        SettingsDialog dialog(game, fakes.services, nullptr);
+        SettingsDialog dialog(game, input, fakes.services, nullptr);
         EXPECT_EQ(dialog.leftNameBox->currentText(), row.shownLeft) << row.what;
         EXPECT_EQ(dialog.rightNameBox->currentText(), row.shownRight) << row.what;
         EXPECT_EQ(listOf(dialog.leftNameBox), row.listLeft) << row.what;
@@ -183,7 +185,7 @@ TEST_F(SettingsDialogTest, NameBoxesShowTheirOwnLineAndListTheOthers) {
 }
 
 TEST_F(SettingsDialogTest, RangeChecksPutBackValuesOutOfRange) {
-    SettingsDialog dialog(game, fakes.services, nullptr);
+    SettingsDialog dialog(game, input, fakes.services, nullptr);
     const struct {
         QLineEdit* field;
         const char* typed;

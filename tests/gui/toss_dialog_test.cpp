@@ -1,4 +1,5 @@
 #include "core/game_clock.h"
+#include "gui/command_keys.h"
 #include "gui/settings_dialog.h"
 #include "gui/toss_dialog.h"
 #include "gui/widgets/label.h"
@@ -54,7 +55,8 @@ protected:
     WorkingFolder folder;
     FakeServices fakes;
     GameClock game{fakes.wallClock, fakes.audio};
-    SettingsDialog settings{game, fakes.services, nullptr};
+    InputLayer input{game, defaultKeyBindings()};
+    SettingsDialog settings{game, input, fakes.services, nullptr};
 };
 
 } // namespace
