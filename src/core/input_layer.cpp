@@ -8,17 +8,25 @@ InputLayer::InputLayer(const GameClock& game, std::vector<KeyBinding> bindings)
     : game_(game)
     , bindings_(std::move(bindings)) {}
 
-std::optional<Command> InputLayer::command(int key, bool autoRepeat) const {
-    std::optional<Command> command = boundTo(key);
-    if (!command || autoRepeat)
+std::optional<Command> InputLayer::command(const KeyStroke& press) const {
+    std::optional<Command> command = boundTo(press.key);
+    if (!command || isRepeat(press))
         return std::nullopt;
     if (*command == Command::Pause && !game_.running())
         command = Command::Resume;
     return offered(*command) ? command : std::nullopt;
 }
 
-bool InputLayer::isHeldRepeat(int key, bool autoRepeat) const {
-    return autoRepeat && boundTo(key);
+bool InputLayer::isHeldRepeat(const KeyStroke& press) const {
+    return isRepeat(press) && boundTo(press.key);
+}
+
+// X11 repeats a held key as a release and a press with one timestamp. Qt marks the pair only
+// when it sees both queued at once, which a busy machine may not; no hand can release and
+// press again within the same millisecond.
+bool InputLayer::isRepeat(const KeyStroke& press) const {
+    return press.autoRepeat || (press.timestamp != 0 && press.key == lastRelease_.key &&
+                                press.timestamp == lastRelease_.timestamp);
 }
 
 std::optional<Command> InputLayer::boundTo(int key) const {

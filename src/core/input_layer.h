@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,14 @@ struct KeyBinding {
     Command command;
 };
 
+// A key as it went down or up: QKeyEvent's key(), isAutoRepeat() and timestamp() in ms, 0
+// when the event was made by a program rather than the window system.
+struct KeyStroke {
+    int key;
+    bool autoRepeat = false;
+    std::uint64_t timestamp = 0;
+};
+
 // Turns key presses into the commands the game offers at that step. Held down, a bound key
 // is one press: its repeats give nothing, and no control should see them either, since they
 // would pause and resume, pass the turn twice, or answer the window a key just opened.
@@ -32,15 +41,19 @@ public:
 
     // The command a press gives now; nullopt for an unbound key, a repeat, or a command the
     // game does not offer at this step.
-    std::optional<Command> command(int key, bool autoRepeat) const;
+    std::optional<Command> command(const KeyStroke& press) const;
     // A repeat of a bound key, which nothing must see.
-    bool isHeldRepeat(int key, bool autoRepeat) const;
+    bool isHeldRepeat(const KeyStroke& press) const;
+    // Every release, so that a repeat the window system did not mark is known.
+    void released(const KeyStroke& release) { lastRelease_ = release; }
     const std::vector<KeyBinding>& bindings() const { return bindings_; }
 
 private:
     std::optional<Command> boundTo(int key) const;
+    bool isRepeat(const KeyStroke& press) const;
     bool offered(Command command) const;
 
     const GameClock& game_;
     std::vector<KeyBinding> bindings_;
+    KeyStroke lastRelease_{0};
 };

@@ -73,7 +73,7 @@ const Button kButtons[] = {
 
 } // namespace
 
-PauseDialog::PauseDialog(GameClock& game, const InputLayer& input, MessageBoxes& messageBoxes,
+PauseDialog::PauseDialog(GameClock& game, InputLayer& input, MessageBoxes& messageBoxes,
                          QWidget* parent)
     : ReusableDialog(parent)
     , game_(game)

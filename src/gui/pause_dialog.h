@@ -17,8 +17,7 @@ class QPushButton;
 class PauseDialog : public ReusableDialog {
     Q_OBJECT
 public:
-    PauseDialog(GameClock& game, const InputLayer& input, MessageBoxes& messageBoxes,
-                QWidget* parent);
+    PauseDialog(GameClock& game, InputLayer& input, MessageBoxes& messageBoxes, QWidget* parent);
 
     Label* turnLabel = nullptr;
     Label* moveNumberLabel = nullptr;

@@ -95,7 +95,7 @@ int selectedSeconds(const std::array<QRadioButton*, 3>& options) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(GameClock& game, const InputLayer& input, Services& services,
+SettingsDialog::SettingsDialog(GameClock& game, InputLayer& input, Services& services,
                                QWidget* parent)
     : ReusableDialog(parent, kFixedSizeDialog)
     , game_(game)

@@ -21,7 +21,7 @@ struct Services;
 class SettingsDialog : public ReusableDialog {
     Q_OBJECT
 public:
-    SettingsDialog(GameClock& game, const InputLayer& input, Services& services, QWidget* parent);
+    SettingsDialog(GameClock& game, InputLayer& input, Services& services, QWidget* parent);
 
     QComboBox* leftNameBox = nullptr;
     QComboBox* rightNameBox = nullptr;

@@ -68,9 +68,16 @@ TEST_F(InputLayerTest, EachKeyGivesItsCommandOnlyWhereTheGameOffersIt) {
         if (row.step == Step::Ended)
             game.resign();
         ASSERT_EQ(game.awaitingTimeOutAnswer(), row.step == Step::RanOut);
-        EXPECT_EQ(input.command(row.key, false), row.command);
-        EXPECT_EQ(input.command(row.key, true), std::nullopt) << "a repeat is never a press";
-        EXPECT_EQ(input.isHeldRepeat(row.key, true), row.key != kUnbound);
-        EXPECT_FALSE(input.isHeldRepeat(row.key, false));
+        EXPECT_EQ(input.command({row.key, false, 1000}), row.command);
+        EXPECT_FALSE(input.isHeldRepeat({row.key, false, 1000}));
+        // A repeat is never a press, marked or told by its release's timestamp.
+        input.released({row.key, false, 2000});
+        for (const KeyStroke repeat : {KeyStroke{row.key, true, 1500}, {row.key, false, 2000}}) {
+            EXPECT_EQ(input.command(repeat), std::nullopt);
+            EXPECT_EQ(input.isHeldRepeat(repeat), row.key != kUnbound);
+        }
+        EXPECT_EQ(input.command({row.key, false, 2001}), row.command) << "pressed again";
+        input.released({row.key, false, 0}); // made by a program: no time to go by
+        EXPECT_EQ(input.command({row.key, false, 0}), row.command);
     }
 }

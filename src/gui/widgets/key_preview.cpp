@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-KeyPreview::KeyPreview(QWidget* window, const InputLayer& input, Handler handler)
+KeyPreview::KeyPreview(QWidget* window, InputLayer& input, Handler handler)
     : QObject(window)
     , window_(window)
     , input_(input)
@@ -17,7 +17,8 @@ KeyPreview::KeyPreview(QWidget* window, const InputLayer& input, Handler handler
 }
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((!press && event->type() != QEvent::KeyRelease) || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
     // A key press is delivered to the focus widget and then propagates to its parents; only
@@ -26,6 +27,10 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
     if (widget != firstReceiver)
         return false;
     const auto& key = *static_cast<QKeyEvent*>(event);
-    return input_.isHeldRepeat(key.key(), key.isAutoRepeat()) ||
-           handler_(input_.command(key.key(), key.isAutoRepeat()), key);
+    const KeyStroke stroke{key.key(), key.isAutoRepeat(), key.timestamp()};
+    if (!press) {
+        input_.released(stroke);
+        return false;
+    }
+    return input_.isHeldRepeat(stroke) || handler_(input_.command(stroke), key);
 }

@@ -16,13 +16,13 @@ class KeyPreview : public QObject {
     Q_OBJECT
 public:
     using Handler = std::function<bool(std::optional<Command>, const QKeyEvent&)>;
-    KeyPreview(QWidget* window, const InputLayer& input, Handler handler);
+    KeyPreview(QWidget* window, InputLayer& input, Handler handler);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* window_;
-    const InputLayer& input_;
+    InputLayer& input_;
     Handler handler_;
 };
