@@ -1,5 +1,6 @@
 #include "core/correction.h"
 
+#include "core/game_settings.h"
 #include "core/number_text.h"
 
 #include <algorithm>
@@ -7,9 +8,9 @@
 
 namespace {
 
-constexpr int kMaxHours = 23;
-constexpr int kMaxMinutesOrSeconds = 59;
-constexpr int kMaxConsiderationMinutes = 10;
+const int kMaxHours = ruleOf(SettingsField::LeftHours).maximum;
+const int kMaxMinutesOrSeconds = ruleOf(SettingsField::LeftMinutes).maximum;
+const int kMaxConsiderationMinutes = ruleOf(SettingsField::LeftConsideration).maximum;
 constexpr int kMaxMoveNumber = 32767; // the largest number the settings' fields take
 
 // A whole number from `minimum` to `maximum`, typed as the settings fields accept numbers.

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int kSecondsGivenBack = 10;
-constexpr ClockTime kStartUpMainTime = ClockTime::fromHms(0, 10, 0);
 
 ClockTime timeOfDay(const WallClock& clock) {
     const QTime now = clock.timeOfDay();
@@ -20,10 +19,8 @@ ClockTime timeOfDay(const WallClock& clock) {
 GameClock::GameClock(const WallClock& wallClock, AudioDevice& audio, QObject* parent)
     : QObject(parent)
     , wallClock_(wallClock)
-    , announcer_(audio) {
-    for (SideClock& clock : clocks_)
-        clock.mainTime = kStartUpMainTime;
-}
+    , announcer_(audio)
+    , clocks_(std::get<GameSettings::Checked>(GameSettings::defaults().check()).clocks) {}
 
 void GameClock::loadPlayers(const QStringList& lines) {
     for (const Side side : kBothSides) {
@@ -171,6 +168,10 @@ void GameClock::resumeAfterQuestion() {
 }
 
 // The play state stays: the pause command resumes the game if no replay starts.
+std::optional<Side> GameClock::replaySente() const {
+    return replayReason_ ? std::optional(opposite(senteSide_)) : std::nullopt;
+}
+
 void GameClock::prepareReplay(Abandonment why) {
     if (phase_ != Phase::Playing || running_)
         return;

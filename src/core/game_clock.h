@@ -43,6 +43,9 @@ public:
     // The players set up a new game in place of this one, which stays stopped (a stop for a
     // question becomes a pause) until the new game starts and leaves it, or it is resumed.
     void prepareReplay(Abandonment why);
+    // Who plays sente in the replay being prepared: the other side, as a replay swaps the
+    // colours; nullopt while none is.
+    std::optional<Side> replaySente() const;
     // The program ends: a game still undecided is left, told by abandoned().
     void abandon();
     // The answers to the question after a time-out: the side to move lost on time, or it has

@@ -3,21 +3,46 @@
 #include "core/number_text.h"
 #include "core/players_file.h"
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
 namespace {
 
-constexpr double kFieldMaximum[] = {23, 59, 23, 59, 10, 10}; // in the order of SettingsField
+constexpr FieldRule kHours{"0", 23, "0"};
+constexpr FieldRule kMinutes{"15", 59, "0"};
+constexpr FieldRule kConsideration{"10", 10, "10"};
+constexpr int kByoyomiLength = 30;
+// In the order of SettingsField.
+constexpr FieldRule kRules[] = {kHours, kMinutes, kHours, kMinutes, kConsideration, kConsideration};
 
-template <typename T> bool inRange(const std::optional<T>& value, SettingsField field) {
-    return value && *value >= T(0) && *value <= T(static_cast<int>(fieldMaximum(field)));
+bool isConsideration(SettingsField field) {
+    return field == SettingsField::LeftConsideration || field == SettingsField::RightConsideration;
 }
 
 } // namespace
 
-double fieldMaximum(SettingsField field) {
-    return kFieldMaximum[std::size_t(field)];
+const FieldRule& ruleOf(SettingsField field) {
+    return kRules[std::size_t(field)];
+}
+
+bool outOfRange(SettingsField field, const QString& text) {
+    const int maximum = ruleOf(field).maximum;
+    if (isConsideration(field)) {
+        const std::optional<Decimal> value = toDecimal(text);
+        return value && (*value < Decimal(0) || *value > Decimal(maximum));
+    }
+    const std::optional<double> value = toDouble(text);
+    const double rounded = value ? std::nearbyint(*value) : 0; // half to even, as the clock
+    return rounded < 0 || rounded > maximum;
+}
+
+GameSettings GameSettings::defaults() {
+    const Player player{
+        {}, kHours.initial, kMinutes.initial, kConsideration.initial, kByoyomiLength};
+    GameSettings settings;
+    settings.players = {player, player};
+    return settings;
 }
 
 std::variant<GameSettings::Checked, SettingsField> GameSettings::check() const {
@@ -29,13 +54,15 @@ std::variant<GameSettings::Checked, SettingsField> GameSettings::check() const {
         toInteger16(right.minutes)};
     const std::array<std::optional<Decimal>, 2> consideration = {toDecimal(left.consideration),
                                                                  toDecimal(right.consideration)};
-    for (std::size_t i = 0; i < hoursAndMinutes.size(); ++i) {
-        if (!inRange(hoursAndMinutes[i], SettingsField(i)))
-            return SettingsField(i);
-    }
-    for (std::size_t i = 0; i < consideration.size(); ++i) {
-        const auto field = SettingsField(hoursAndMinutes.size() + i);
-        if (!inRange(consideration[i], field))
+    const std::array<const QString*, 6> texts = {&left.hours,         &left.minutes,
+                                                 &right.hours,        &right.minutes,
+                                                 &left.consideration, &right.consideration};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const auto field = SettingsField(i);
+        const bool number = i < hoursAndMinutes.size()
+                                ? bool(hoursAndMinutes[i])
+                                : bool(consideration[i - hoursAndMinutes.size()]);
+        if (!number || outOfRange(field, *texts[i]))
             return field;
     }
     Checked checked{{}, {}, senteSide};

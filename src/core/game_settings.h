@@ -17,8 +17,19 @@ enum class SettingsField {
     RightConsideration,
 };
 
-// The largest value a field takes; none takes less than 0.
-double fieldMaximum(SettingsField field);
+// A number field's rule, shared by the settings and correction windows and the clock: the
+// text it starts with, its largest value (none takes less than 0), and the text put back in
+// place of a value beyond its range.
+struct FieldRule {
+    const char* initial;
+    int maximum;
+    const char* reset;
+};
+
+const FieldRule& ruleOf(SettingsField field);
+// Whether the text is a number beyond the field's range as the clock reads it: hours and
+// minutes rounded half to even, consideration minutes exactly as typed.
+bool outOfRange(SettingsField field, const QString& text);
 
 // A game as the settings dialog describes it: the texts of its fields and its choices.
 struct GameSettings {
@@ -39,6 +50,9 @@ struct GameSettings {
 
     std::array<Player, 2> players; // by indexOf(Side)
     Side senteSide = Side::Left;
+
+    // Each field as it starts, names aside.
+    static GameSettings defaults();
 
     // The checked settings, or the first field that holds no number or one out of its range.
     // Names lose their control characters and line ends, which would break the result

@@ -422,7 +422,8 @@ void MainWindow::askRepetitionDraw() {
 }
 
 void MainWindow::openSettingsForReplay(std::optional<bool> offerDraw) {
-    settings.get().selectFirstPlayer(opposite(game_.senteSide()));
+    if (const std::optional<Side> sente = game_.replaySente())
+        settings.get().selectFirstPlayer(*sente);
     if (offerDraw)
         settings.get().offerDraw(*offerDraw);
     settings.showModal();

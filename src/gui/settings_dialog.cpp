@@ -45,23 +45,21 @@ const LabelSpec kLabels[] = {
     {"Label6", "（０～１０）", kDefaultFont, L, {5400, 2280, 735, 255}},
 };
 
-// The number fields: where they are and the text their range check puts back.
+// Where the number fields are; their texts and ranges are the clock's.
 struct NumberField {
     QLineEdit* SettingsDialog::*member;
     const char* name;
-    const char* text;
     TwipsRect rect;
-    const char* reset; // put back in place of a value beyond the field's range
 };
 
 // In the order of SettingsField, which names the field a failed start stops at.
 const NumberField kNumberFields[] = {
-    {&SettingsDialog::leftHoursEdit, "txtT11", "0", {120, 1200, 345, 375}, "0"},
-    {&SettingsDialog::leftMinutesEdit, "txtT12", "15", {1320, 1200, 375, 375}, "0"},
-    {&SettingsDialog::rightHoursEdit, "txtT21", "0", {4200, 1200, 345, 375}, "0"},
-    {&SettingsDialog::rightMinutesEdit, "txtT22", "15", {5400, 1200, 375, 375}, "0"},
-    {&SettingsDialog::leftConsiderationEdit, "txtK1", "10", {1320, 1800, 495, 375}, "10"},
-    {&SettingsDialog::rightConsiderationEdit, "txtK2", "10", {5520, 1800, 495, 375}, "10"},
+    {&SettingsDialog::leftHoursEdit, "txtT11", {120, 1200, 345, 375}},
+    {&SettingsDialog::leftMinutesEdit, "txtT12", {1320, 1200, 375, 375}},
+    {&SettingsDialog::rightHoursEdit, "txtT21", {4200, 1200, 345, 375}},
+    {&SettingsDialog::rightMinutesEdit, "txtT22", {5400, 1200, 375, 375}},
+    {&SettingsDialog::leftConsiderationEdit, "txtK1", {1320, 1800, 495, 375}},
+    {&SettingsDialog::rightConsiderationEdit, "txtK2", {5520, 1800, 495, 375}},
 };
 
 struct Button {
@@ -163,16 +161,15 @@ void SettingsDialog::buildLayout() {
 void SettingsDialog::buildNumberFields() {
     for (std::size_t i = 0; i < std::size(kNumberFields); ++i) {
         const NumberField& field = kNumberFields[i];
-        const double maximum = fieldMaximum(SettingsField(i));
+        const auto settingsField = SettingsField(i);
         QLineEdit* edit = place(new QLineEdit(this), field.name, field.rect);
         edit->setFont(fontFor(kPGothic1125));
-        edit->setText(QString::fromUtf8(field.text));
+        edit->setText(QString::fromUtf8(ruleOf(settingsField).initial));
         // A value out of range is put back at once; text that is not a number stays, for
         // the start button to report.
-        connect(edit, &QLineEdit::textChanged, this, [edit, field, maximum](const QString& text) {
-            const auto value = toDouble(text);
-            if (value && (*value < 0 || *value > maximum))
-                edit->setText(QString::fromUtf8(field.reset));
+        connect(edit, &QLineEdit::textChanged, this, [edit, settingsField](const QString& text) {
+            if (outOfRange(settingsField, text))
+                edit->setText(QString::fromUtf8(ruleOf(settingsField).reset));
         });
         this->*field.member = edit;
     }

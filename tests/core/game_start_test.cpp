@@ -31,8 +31,11 @@ Snapshot snapshot(const GameClock& game) {
 } // namespace
 
 TEST_F(GameStart, TheStartUpValuesBeforeAnyGame) {
-    for (const Side side : kBothSides)
-        EXPECT_EQ(game.mainTimeText(side), "0:10:00");
+    for (const Side side : kBothSides) { // the settings' defaults
+        EXPECT_EQ(game.mainTimeText(side), "0:15:00");
+        EXPECT_EQ(game.considerationText(side), "10");
+        EXPECT_EQ(game.byoyomiLengthText(side), "30");
+    }
     EXPECT_EQ(game.totalTime(), ClockTime());
     EXPECT_EQ(game.movesPlayed(), 0);
     EXPECT_EQ(game.sideToMove(), Side::Left);
@@ -111,6 +114,7 @@ TEST_F(GameStart, ConversionsOfTheTypedNumbers) {
         {"0", "6.5", "7.5", "2.5", "0:06:00", "0:08:00", "2.5"}, // halves to the even neighbour
         {"２", "１５", "0", "３", "2:15:00", "0:00:00", "3"},
         {" 1 ", "59", "0", "0", "1:59:00", "0:00:00", "0"},
+        {"23.4", "0", "0", "0", "23:00:00", "0:00:00", "0"}, // the dialog keeps it too
     };
     for (const auto& row : rows) {
         GameSettings settings = defaultSettings();

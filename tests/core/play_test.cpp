@@ -109,8 +109,11 @@ TEST_F(Play, AReplayStartsAgainWithTheColoursReversed) {
     start();
     game.endMove(Side::Left);
     game.pause();
+    EXPECT_EQ(game.replaySente(), std::nullopt);
+    game.prepareReplay(Abandonment::Replay);
+    EXPECT_EQ(game.replaySente(), Side::Right);
     GameSettings replay = defaultSettings();
-    replay.senteSide = Side::Right;
+    replay.senteSide = *game.replaySente();
     replay.players[0].minutes = "20";
     ASSERT_EQ(game.startGame(replay), std::nullopt);
     expectState(true, kRunning, __LINE__);

@@ -85,8 +85,8 @@ TEST_F(MainWindowStartUp, ShowsTheDesignedCaptionsWithTheHintAndNames) {
         EXPECT_EQ(w.findChild<Label*>(row.label)->text(), QString::fromUtf8(row.caption))
             << row.label;
     EXPECT_EQ(w.windowTitle(), "バンクロ７");
-    // The model starts with other values, which no label shows before a game.
-    EXPECT_EQ(w.game().mainTimeText(Side::Left), "0:10:00");
+    // Before a game, the face and the model agree.
+    EXPECT_EQ(w.leftMainTimeLabel->text(), w.game().mainTimeText(Side::Left));
 }
 
 TEST_F(MainWindowStartUp, ColoursThePieceLabelsAndShowsThePictures) {

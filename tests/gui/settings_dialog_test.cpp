@@ -191,15 +191,24 @@ TEST_F(SettingsDialogTest, RangeChecksPutBackValuesOutOfRange) {
         const char* typed;
         const char* stands;
     } rows[] = {
-        {dialog.leftHoursEdit, "23", "23"},           {dialog.leftHoursEdit, "24", "0"},
-        {dialog.rightHoursEdit, "-1", "0"},           {dialog.leftMinutesEdit, "59", "59"},
-        {dialog.leftMinutesEdit, "60", "0"},          {dialog.rightMinutesEdit, "-1", "0"},
-        {dialog.leftConsiderationEdit, "10", "10"},   {dialog.leftConsiderationEdit, "11", "10"},
-        {dialog.rightConsiderationEdit, "0", "0"},    {dialog.rightConsiderationEdit, "-1", "10"},
-        {dialog.leftMinutesEdit, "7.5", "7.5"},       {dialog.leftMinutesEdit, "", ""},
+        {dialog.leftHoursEdit, "23", "23"},
+        {dialog.leftHoursEdit, "24", "0"},
+        {dialog.rightHoursEdit, "-1", "0"},
+        {dialog.leftMinutesEdit, "59", "59"},
+        {dialog.leftMinutesEdit, "60", "0"},
+        {dialog.rightMinutesEdit, "-1", "0"},
+        {dialog.leftConsiderationEdit, "10", "10"},
+        {dialog.leftConsiderationEdit, "11", "10"},
+        {dialog.rightConsiderationEdit, "0", "0"},
+        {dialog.rightConsiderationEdit, "-1", "10"},
+        {dialog.leftMinutesEdit, "7.5", "7.5"},
+        {dialog.leftMinutesEdit, "", ""},
         {dialog.leftMinutesEdit, "-", "-"}, // not yet a number: left for the start to report
-        {dialog.leftConsiderationEdit, "abc", "abc"}, {dialog.leftHoursEdit, "２４", "0"},
+        {dialog.leftConsiderationEdit, "abc", "abc"},
+        {dialog.leftHoursEdit, "２４", "0"},
         {dialog.leftMinutesEdit, "４５", "４５"},
+        {dialog.leftHoursEdit, "23.4", "23.4"}, // 23 to the clock
+        {dialog.leftHoursEdit, "23.6", "0"},
     };
     for (const auto& row : rows) {
         row.field->clear();
