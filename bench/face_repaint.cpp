@@ -4,6 +4,7 @@
 //
 //   cd data && QT_QPA_PLATFORM=offscreen ../build/bench/face-repaint
 
+#include "gui/clock_face.h"
 #include "gui/main_window.h"
 #include "gui/widgets/fonts.h"
 #include "gui/widgets/label.h"
@@ -28,16 +29,17 @@ void measure(MainWindow& w, QSize screen, bool newSecond) {
     for (int i = 0; i < kPaints; ++i) {
         if (newSecond) {
             const QString time = i % 2 ? QStringLiteral("0:14:59") : QStringLiteral("0:15:00");
-            for (Label* label : {w.leftMainTimeLabel, w.totalTimeLabel, w.leftPeriodLabel})
+            for (Label* label : {w.clockFace->leftMainTimeLabel, w.clockFace->totalTimeLabel,
+                                 w.clockFace->leftPeriodLabel})
                 label->setText(time);
         }
         timer.start();
-        w.faceFrame->repaint();
+        w.clockFace->repaint();
         ms.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
     std::printf("%4d x %-4d  scale %.2f  %-10s  median %5.2f ms  p95 %5.2f ms  worst %5.2f ms\n",
-                w.faceFrame->width(), w.faceFrame->height(), w.faceFrame->scale(),
+                w.clockFace->width(), w.clockFace->height(), w.clockFace->scale(),
                 newSecond ? "new second" : "as it is", ms[ms.size() / 2], ms[ms.size() * 95 / 100],
                 ms.back());
 }
@@ -48,7 +50,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     installDefaultFont();
     SystemServices system;
-    MainWindow w(system.services);
+    GameClock game(system.services.wallClock, system.services.audio);
+    MoveRecord moveRecord(game, system.services.wallClock);
+    MainWindow w(game, moveRecord, system.services);
     if (!w.startUp())
         return 1;
     w.show();

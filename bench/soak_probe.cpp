@@ -40,7 +40,9 @@ int main(int argc, char* argv[]) {
     installDefaultFont();
     const int minutes = argc > 1 ? std::atoi(argv[1]) : 120;
     SystemServices system;
-    MainWindow window(system.services);
+    GameClock game(system.services.wallClock, system.services.audio);
+    MoveRecord moveRecord(game, system.services.wallClock);
+    MainWindow window(game, moveRecord, system.services);
     if (!window.startUp())
         return 1;
     window.show();

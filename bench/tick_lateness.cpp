@@ -66,7 +66,9 @@ int main(int argc, char* argv[]) {
     installDefaultFont();
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     SystemServices system; // without a sound card (or with SDL_AUDIODRIVER=dummy) it is silent
-    MainWindow w(system.services);
+    GameClock game(system.services.wallClock, system.services.audio);
+    MoveRecord moveRecord(game, system.services.wallClock);
+    MainWindow w(game, moveRecord, system.services);
     if (!w.startUp())
         return 1;
     // Five hours of main time on each side: the interval stays where each run sets it.

@@ -1,3 +1,5 @@
+#include "core/game_clock.h"
+#include "core/move_record.h"
 #include "gui/main_window.h"
 #include "gui/widgets/fonts.h"
 #include "system/command_line.h"
@@ -19,7 +21,10 @@ int main(int argc, char* argv[]) {
     installDefaultFont();
     warnWithoutJapaneseFont();
     SystemServices system;
-    MainWindow window(system.services);
+    GameClock game(system.services.wallClock, system.services.audio);
+    // Before the window's connections: a game's last row is written before its end shows.
+    MoveRecord moveRecord(game, system.services.wallClock);
+    MainWindow window(game, moveRecord, system.services);
     if (!window.startUp())
         return EXIT_FAILURE;
     const QuitSignals quitSignals([&window] { window.close(); });

@@ -40,7 +40,9 @@ int main(int argc, char* argv[]) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     SystemServices system;
-    MainWindow main(system.services);
+    GameClock game(system.services.wallClock, system.services.audio);
+    MoveRecord moveRecord(game, system.services.wallClock);
+    MainWindow main(game, moveRecord, system.services);
     if (!main.startUp())
         return 1;
     AboutDialog about(&main);

@@ -168,6 +168,10 @@ void GameClock::resumeAfterQuestion() {
 }
 
 // The play state stays: the pause command resumes the game if no replay starts.
+void GameClock::tryVoice(std::optional<Decimal> moves) {
+    announcer_.result(moves, Outcome::SenteWins);
+}
+
 std::optional<Side> GameClock::replaySente() const {
     return replayReason_ ? std::optional(opposite(senteSide_)) : std::nullopt;
 }

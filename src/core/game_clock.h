@@ -61,6 +61,8 @@ public:
     bool correctable() const { return canResume(); }
     // The game's values as a correction that changes nothing.
     Correction currentCorrection() const;
+    // Says a move count with 手にて 先手の勝ち, to try the voice; the game is untouched.
+    void tryVoice(std::optional<Decimal> moves);
     // The side to move resigns.
     void resign();
     void endGame(Outcome outcome);

@@ -1,9 +1,11 @@
 #include "app_info.h"
 #include "gui/about_dialog.h"
+#include "gui/clock_face.h"
 #include "gui/main_window.h"
 #include "gui/widgets/label.h"
 #include "support/face_folder.h"
 #include "support/fake_services.h"
+#include "support/game.h"
 #include "support/modal.h"
 
 #include <QAction>
@@ -33,7 +35,8 @@ TEST(AboutDialog, ShowsTitleVersionDescriptionAndWarning) {
 TEST(AboutDialog, TheMenuOpensItModallyAndOkEnterAndEscCloseIt) {
     FaceFolder folder;
     FakeServices fakes;
-    MainWindow w(fakes.services);
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w(model.game, model.record, fakes.services);
     ASSERT_TRUE(w.startUp());
     w.show();
     const struct {

@@ -2,6 +2,7 @@
 // values, and what OK, キャンセル, Esc and a bad field do to the game and its windows.
 
 #include "app_info.h"
+#include "gui/clock_face.h"
 #include "gui/correction_dialog.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
@@ -53,14 +54,15 @@ protected:
 
     // The values shown by the main window.
     QStringList mainLabels() const {
-        return {w.leftMainTimeLabel->text(), w.rightMainTimeLabel->text(),
-                w.leftPeriodLabel->text(),   w.leftConsiderationLabel->text(),
-                w.moveNumberLabel->text(),   w.turnLabel->text()};
+        return {w.clockFace->leftMainTimeLabel->text(), w.clockFace->rightMainTimeLabel->text(),
+                w.clockFace->leftPeriodLabel->text(),   w.clockFace->leftConsiderationLabel->text(),
+                w.clockFace->moveNumberLabel->text(),   w.clockFace->turnLabel->text()};
     }
 
     FaceFolder folder;
     FakeServices fakes;
-    MainWindow w{fakes.services};
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
 };
 
 } // namespace
@@ -147,9 +149,9 @@ TEST_F(Correcting, OkAppliesAndTheSnapshotAndTheMainWindowShowIt) {
 
     // Resumed, the right side, now to move, runs on from its corrected time.
     nextSecond(w, fakes.wallClock);
-    EXPECT_EQ(w.rightMainTimeLabel->text(), "1:14:54");
+    EXPECT_EQ(w.clockFace->rightMainTimeLabel->text(), "1:14:54");
     pressKey(w, Qt::Key_Return);
-    EXPECT_EQ(w.moveNumberLabel->text(), "32手目");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "32手目");
 
     // The result window's remaining times are the corrected ones.
     QString summary;
@@ -208,7 +210,7 @@ TEST_F(Correcting, ABadFieldIsNamedFocusedAndNothingIsApplied) {
         QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         EXPECT_EQ(dialog.focusWidget(), dialog.edit(F::RightSeconds));
         EXPECT_EQ(fakes.messageBoxes.asked.size(), 2u);
-        EXPECT_EQ(w.leftMainTimeLabel->text(), "0:15:00");
+        EXPECT_EQ(w.clockFace->leftMainTimeLabel->text(), "0:15:00");
         dialog.reject();
     });
 }

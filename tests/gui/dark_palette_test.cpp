@@ -2,6 +2,7 @@
 // drawn behind it, on the window as it is painted.
 
 #include "gui/about_dialog.h"
+#include "gui/clock_face.h"
 #include "gui/correction_dialog.h"
 #include "gui/keys_dialog.h"
 #include "gui/main_window.h"
@@ -115,7 +116,8 @@ protected:
 } // namespace
 
 TEST_F(DarkPalette, EveryWindowKeepsItsTextReadable) {
-    MainWindow w{fakes.services};
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
     ASSERT_TRUE(w.startUp());
     expectReadable(w, "main window");
     expectReadable(w.settings.get(), "settings");

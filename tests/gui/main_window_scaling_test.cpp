@@ -1,4 +1,5 @@
 #include "gui/about_dialog.h"
+#include "gui/clock_face.h"
 #include "gui/main_window.h"
 #include "gui/settings_dialog.h"
 #include "gui/widgets/drawing.h"
@@ -7,6 +8,7 @@
 #include "gui/widgets/scaled_picture.h"
 #include "support/face_folder.h"
 #include "support/fake_services.h"
+#include "support/game.h"
 #include "support/modal.h"
 
 #include <QAction>
@@ -37,30 +39,31 @@ protected:
         EXPECT_TRUE(w.startUp());
         w.show();
         QApplication::processEvents();
-        designed = w.face->size();
+        designed = w.clockFace->face->size();
     }
 
     // Gives the face's part of the window this size.
     void resizeFaceArea(QSize size) {
-        w.resize(size + (w.size() - w.faceFrame->size()));
+        w.resize(size + (w.size() - w.clockFace->size()));
         QApplication::processEvents();
     }
 
-    QColor facePixel(int x, int y) const { return w.faceFrame->grab().toImage().pixelColor(x, y); }
+    QColor facePixel(int x, int y) const { return w.clockFace->grab().toImage().pixelColor(x, y); }
 
     FaceFolder folder;
     FakeServices fakes;
-    MainWindow w{fakes.services};
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
     QSize designed;
 };
 
 TEST_F(FaceScaling, TheDesignedSizeIsTheSmallestAndTheFaceFillsIt) {
     EXPECT_EQ(designed.width(), 952);
     EXPECT_EQ(w.minimumSize(), QSize(952, 575 - 31));
-    EXPECT_EQ(w.face->geometry(), w.faceFrame->rect());
+    EXPECT_EQ(w.clockFace->face->geometry(), w.clockFace->rect());
     w.resize(600, 400);
     EXPECT_EQ(w.size(), w.minimumSize());
-    EXPECT_EQ(w.faceFrame->scale(), 1.0);
+    EXPECT_EQ(w.clockFace->scale(), 1.0);
 }
 
 TEST_F(FaceScaling, LabelsPicturesAndFontsGrowByTheScale) {
@@ -70,15 +73,18 @@ TEST_F(FaceScaling, LabelsPicturesAndFontsGrowByTheScale) {
         QRect at2;
         int pixelSize; // as designed
     } rows[] = {
-        {w.leftMainTimeLabel, {12, 168, 558, 140}, {16, 224, 744, 186}, 96},
-        {w.rightNameLabel, {840, 72, 554, 98}, {1120, 96, 738, 130}, 64},
-        {w.turnLabel, {636, 252, 158, 50}, {848, 336, 210, 66}, 29},
-        {w.leftConsiderationLabel, {12, 36, 201, 200}, {16, 48, 268, 266}, 120}, // on a picture
+        {w.clockFace->leftMainTimeLabel, {12, 168, 558, 140}, {16, 224, 744, 186}, 96},
+        {w.clockFace->rightNameLabel, {840, 72, 554, 98}, {1120, 96, 738, 130}, 64},
+        {w.clockFace->turnLabel, {636, 252, 158, 50}, {848, 336, 210, 66}, 29},
+        {w.clockFace->leftConsiderationLabel,
+         {12, 36, 201, 200},
+         {16, 48, 268, 266},
+         120}, // on a picture
     };
     for (const qreal scale : {1.5, 2.0}) {
         resizeFaceArea(designed * scale);
-        EXPECT_EQ(w.faceFrame->scale(), scale);
-        EXPECT_EQ(w.face->geometry(), QRect(QPoint(), designed * scale));
+        EXPECT_EQ(w.clockFace->scale(), scale);
+        EXPECT_EQ(w.clockFace->face->geometry(), QRect(QPoint(), designed * scale));
         for (const auto& row : rows) {
             const QString name = row.label->objectName();
             EXPECT_EQ(row.label->geometry(), scale == 2.0 ? row.at2 : row.at15)
@@ -88,9 +94,10 @@ TEST_F(FaceScaling, LabelsPicturesAndFontsGrowByTheScale) {
             EXPECT_EQ(QFontInfo(row.label->font()).pixelSize(), qRound(row.pixelSize * scale));
         }
         const QSize picture = scale == 2.0 ? QSize(402, 418) : QSize(302, 314);
-        EXPECT_EQ(w.leftPiecePicture->size(), picture);
-        EXPECT_EQ(w.leftPiecePicture->pixmap().size(), picture);
-        EXPECT_EQ(w.leftPiecePicture->pixmap().toImage().pixelColor(200, 200), QColor(Qt::darkRed));
+        EXPECT_EQ(w.clockFace->leftPiecePicture->size(), picture);
+        EXPECT_EQ(w.clockFace->leftPiecePicture->pixmap().size(), picture);
+        EXPECT_EQ(w.clockFace->leftPiecePicture->pixmap().toImage().pixelColor(200, 200),
+                  QColor(Qt::darkRed));
     }
 }
 
@@ -98,7 +105,8 @@ TEST_F(FaceScaling, LabelsPicturesAndFontsGrowByTheScale) {
 TEST_F(FaceScaling, APictureFillsItsBoxAtEveryWidth) {
     for (int width = 953; width < 1500; width += 13) {
         resizeFaceArea(QSize(width, 2000));
-        for (const ScaledPicture* picture : {w.leftPiecePicture, w.rightPiecePicture})
+        for (const ScaledPicture* picture :
+             {w.clockFace->leftPiecePicture, w.clockFace->rightPiecePicture})
             EXPECT_EQ(picture->pixmap().size(), picture->size()) << width;
     }
 }
@@ -117,21 +125,21 @@ TEST_F(FaceScaling, FramesAreDrawnToTheScale) {
 
 TEST_F(FaceScaling, TheFaceStandsInTheMiddleOfASpareWidthOrHeight) {
     resizeFaceArea(QSize(3000, designed.height() * 2));
-    EXPECT_EQ(w.faceFrame->scale(), 2.0);
-    EXPECT_EQ(w.face->geometry(), QRect(QPoint((3000 - 1904) / 2, 0), designed * 2));
+    EXPECT_EQ(w.clockFace->scale(), 2.0);
+    EXPECT_EQ(w.clockFace->face->geometry(), QRect(QPoint((3000 - 1904) / 2, 0), designed * 2));
     EXPECT_EQ(facePixel(10, 10), kBackground);
     EXPECT_EQ(facePixel(2990, 10), kBackground);
 
     resizeFaceArea(QSize(designed.width() * 2, 2000));
-    EXPECT_EQ(w.face->geometry(),
+    EXPECT_EQ(w.clockFace->face->geometry(),
               QRect(QPoint(0, (2000 - designed.height() * 2) / 2), designed * 2));
 }
 
 TEST_F(FaceScaling, BackAtTheDesignedSizeTheFaceIsAsBefore) {
-    const QImage before = w.faceFrame->grab().toImage();
+    const QImage before = w.clockFace->grab().toImage();
     resizeFaceArea(designed * 1.5);
     resizeFaceArea(designed);
-    EXPECT_EQ(w.faceFrame->grab().toImage(), before);
+    EXPECT_EQ(w.clockFace->grab().toImage(), before);
 }
 
 TEST_F(FaceScaling, MaximisedTheWindowTakesTheScreenAndTheFaceGrows) {
@@ -139,17 +147,17 @@ TEST_F(FaceScaling, MaximisedTheWindowTakesTheScreenAndTheFaceGrows) {
     QApplication::processEvents();
     EXPECT_TRUE(w.isMaximized());
     EXPECT_EQ(w.frameGeometry().width(), w.screen()->availableGeometry().width());
-    EXPECT_DOUBLE_EQ(w.faceFrame->scale(), w.faceFrame->width() / 952.0); // the width limits
-    EXPECT_GT(w.faceFrame->scale(), 2.0);
+    EXPECT_DOUBLE_EQ(w.clockFace->scale(), w.clockFace->width() / 952.0); // the width limits
+    EXPECT_GT(w.clockFace->scale(), 2.0);
     w.showNormal();
     QApplication::processEvents();
-    EXPECT_EQ(w.faceFrame->scale(), 1.0);
+    EXPECT_EQ(w.clockFace->scale(), 1.0);
 }
 
 // Large text shown larger is kept drawn; every change must still show.
 TEST_F(FaceScaling, ALargerLabelShowsEveryChangeOfItsText) {
     resizeFaceArea(designed * 2);
-    Label* time = w.leftMainTimeLabel;
+    Label* time = w.clockFace->leftMainTimeLabel;
     const auto shown = [time] { return time->grab().toImage(); };
     const QImage first = shown();
     time->setText(QStringLiteral("1:23:45"));
@@ -176,7 +184,7 @@ TEST_F(FaceScaling, F11TogglesFullScreenWithTheMenuBarKept) {
     EXPECT_EQ(w.menuBar()->height(), menuHeight);
     // The screen is wider than the face's proportions: its width sets the scale.
     ASSERT_LT(1920.0 / 952, qreal(1080 - menuHeight) / designed.height());
-    EXPECT_DOUBLE_EQ(w.faceFrame->scale(), 1920.0 / 952);
+    EXPECT_DOUBLE_EQ(w.clockFace->scale(), 1920.0 / 952);
     QTest::keyClick(&w, Qt::Key_F11);
     QApplication::processEvents();
     EXPECT_FALSE(w.isFullScreen());
@@ -215,7 +223,8 @@ TEST_F(FaceScaling, DialogsOpenAtTheirSizeOverTheMiddleOfTheWindow) {
 TEST(SmallScreen, EverythingOpensOnTheScreenAndTheFaceShrinks) {
     FaceFolder folder;
     FakeServices fakes;
-    MainWindow w{fakes.services};
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
     w.setScreen(QGuiApplication::screens().at(1));
     ASSERT_TRUE(w.startUp());
     w.show();
@@ -223,8 +232,8 @@ TEST(SmallScreen, EverythingOpensOnTheScreenAndTheFaceShrinks) {
     const QRect screen = w.screen()->availableGeometry();
     ASSERT_EQ(screen.width(), 800);
     EXPECT_TRUE(screen.contains(w.frameGeometry())) << w.frameGeometry().x();
-    EXPECT_DOUBLE_EQ(w.faceFrame->scale(), w.faceFrame->width() / 952.0); // the width limits
-    EXPECT_LT(w.faceFrame->scale(), 1.0);
+    EXPECT_DOUBLE_EQ(w.clockFace->scale(), w.clockFace->width() / 952.0); // the width limits
+    EXPECT_LT(w.clockFace->scale(), 1.0);
     QRect settings;
     onModal<SettingsDialog>([&](SettingsDialog& dialog) {
         settings = dialog.frameGeometry();
@@ -235,7 +244,7 @@ TEST(SmallScreen, EverythingOpensOnTheScreenAndTheFaceShrinks) {
     w.showFullScreen();
     QApplication::processEvents();
     EXPECT_EQ(w.geometry(), w.screen()->geometry());
-    EXPECT_DOUBLE_EQ(w.faceFrame->scale(), 800.0 / 952);
+    EXPECT_DOUBLE_EQ(w.clockFace->scale(), 800.0 / 952);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/players_file.h"
+#include "gui/clock_face.h"
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
@@ -34,13 +35,16 @@ class MainWindowStartUp : public testing::Test {
 protected:
     // A fresh main window started up in the working folder as it stands.
     MainWindow& load() {
-        window = std::make_unique<MainWindow>(fakes.services);
+        window.reset();
+        model = std::make_unique<OwnedGame>(fakes.wallClock, fakes.audio);
+        window = std::make_unique<MainWindow>(model->game, model->record, fakes.services);
         loaded = window->startUp();
         return *window;
     }
 
     FaceFolder folder;
     FakeServices fakes;
+    std::unique_ptr<OwnedGame> model;
     std::unique_ptr<MainWindow> window;
     bool loaded = false;
 };
@@ -60,7 +64,8 @@ protected:
 
     FaceFolder folder;
     FakeServices fakes;
-    MainWindow w{fakes.services};
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
 };
 
 } // namespace
@@ -86,7 +91,7 @@ TEST_F(MainWindowStartUp, ShowsTheDesignedCaptionsWithTheHintAndNames) {
             << row.label;
     EXPECT_EQ(w.windowTitle(), "バンクロ７");
     // Before a game, the face and the model agree.
-    EXPECT_EQ(w.leftMainTimeLabel->text(), w.game().mainTimeText(Side::Left));
+    EXPECT_EQ(w.clockFace->leftMainTimeLabel->text(), w.game().mainTimeText(Side::Left));
 }
 
 TEST_F(MainWindowStartUp, ColoursThePieceLabelsAndShowsThePictures) {
@@ -95,11 +100,13 @@ TEST_F(MainWindowStartUp, ColoursThePieceLabelsAndShowsThePictures) {
         EXPECT_EQ(w.findChild<Label*>(name)->textColor(), QColor(0xC0, 0xFF, 0xFF)) << name;
     for (const char* name : {"Lblk2", "LblH2", "LblN2"})
         EXPECT_EQ(w.findChild<Label*>(name)->textColor(), QColor(0x00, 0x00, 0x80)) << name;
-    EXPECT_EQ(w.leftPiecePicture->pixmap().toImage().pixelColor(100, 100), QColor(Qt::darkRed));
-    EXPECT_EQ(w.rightPiecePicture->pixmap().toImage().pixelColor(100, 100), QColor(Qt::yellow));
-    EXPECT_EQ(w.leftPiecePicture->geometry(), QRect(112, 208, 201, 209));
-    EXPECT_EQ(w.leftConsiderationLabel->parentWidget(), w.leftPiecePicture);
-    EXPECT_EQ(w.rightConsiderationLabel->parentWidget(), w.rightPiecePicture);
+    EXPECT_EQ(w.clockFace->leftPiecePicture->pixmap().toImage().pixelColor(100, 100),
+              QColor(Qt::darkRed));
+    EXPECT_EQ(w.clockFace->rightPiecePicture->pixmap().toImage().pixelColor(100, 100),
+              QColor(Qt::yellow));
+    EXPECT_EQ(w.clockFace->leftPiecePicture->geometry(), QRect(112, 208, 201, 209));
+    EXPECT_EQ(w.clockFace->leftConsiderationLabel->parentWidget(), w.clockFace->leftPiecePicture);
+    EXPECT_EQ(w.clockFace->rightConsiderationLabel->parentWidget(), w.clockFace->rightPiecePicture);
 }
 
 TEST_F(MainWindowStartUp, ShowsThePlayersFileAsItIsWritten) {
@@ -132,10 +139,10 @@ TEST_F(MainWindowStartUp, ShowsThePlayersFileAsItIsWritten) {
         else
             folder.remove(kPlayers);
         MainWindow& w = load();
-        EXPECT_EQ(w.leftNameLabel->text(), row.name1) << row.what;
-        EXPECT_EQ(w.rightNameLabel->text(), row.name2) << row.what;
-        EXPECT_EQ(w.leftNameLabel->textFormat(), Qt::PlainText);
-        EXPECT_EQ(w.rightNameLabel->textFormat(), Qt::PlainText);
+        EXPECT_EQ(w.clockFace->leftNameLabel->text(), row.name1) << row.what;
+        EXPECT_EQ(w.clockFace->rightNameLabel->text(), row.name2) << row.what;
+        EXPECT_EQ(w.clockFace->leftNameLabel->textFormat(), Qt::PlainText);
+        EXPECT_EQ(w.clockFace->rightNameLabel->textFormat(), Qt::PlainText);
     }
 }
 
@@ -156,8 +163,8 @@ TEST_F(MainWindowStartUp, AMissingPictureIsReportedByNameAndStopsStartUp) {
             const MessageBoxRequest& told = fakes.messageBoxes.asked[0];
             EXPECT_TRUE(told.text.contains(QString::fromUtf8(missing))) << missing;
             EXPECT_EQ(told.icon, MessageBoxRequest::Icon::Critical);
-            EXPECT_NE(w.hintLabel->text(), "S：対局設定"); // no later step ran
-            EXPECT_NE(w.leftNameLabel->text(), "A");
+            EXPECT_NE(w.clockFace->hintLabel->text(), "S：対局設定"); // no later step ran
+            EXPECT_NE(w.clockFace->leftNameLabel->text(), "A");
         }
 }
 
@@ -165,7 +172,7 @@ namespace {
 
 // Every colour of the face, as the texts and the background show them.
 QStringList faceColours(const MainWindow& w) {
-    QStringList colours{w.face->palette().color(QPalette::Window).name()};
+    QStringList colours{w.clockFace->face->palette().color(QPalette::Window).name()};
     for (const Label* label : w.findChildren<Label*>())
         colours << label->objectName() + ' ' + label->textColor().name();
     return colours;
@@ -227,9 +234,9 @@ TEST_F(MainWindowStartUp, HasTheIdleMenusTimersAndHiddenControls) {
 
     w.show();
     QApplication::processEvents(); // the height is measured again once the window is framed
-    EXPECT_TRUE(w.sayMovesButton->isHidden());
-    EXPECT_TRUE(w.movesToSayEdit->isHidden());
-    EXPECT_EQ(w.movesToSayEdit->maxLength(), 3);
+    EXPECT_TRUE(w.clockFace->sayMovesButton->isHidden());
+    EXPECT_TRUE(w.clockFace->movesToSayEdit->isHidden());
+    EXPECT_EQ(w.clockFace->movesToSayEdit->maxLength(), 3);
     // 8630 twips, less the title bar and borders the layout was designed with.
     EXPECT_EQ(w.height(), 575 - 31);
 }
@@ -251,8 +258,8 @@ TEST_F(MainWindowStartUp, NothingOutOfViewTakesTheFocus) {
     MainWindow& w = load();
     w.show();
     const auto reached = reachedByTab(w);
-    EXPECT_FALSE(reached.count(w.sayMovesButton));
-    EXPECT_FALSE(reached.count(w.movesToSayEdit));
+    EXPECT_FALSE(reached.count(w.clockFace->sayMovesButton));
+    EXPECT_FALSE(reached.count(w.clockFace->movesToSayEdit));
     pressKey(w, Qt::Key_Space);
     EXPECT_TRUE(fakes.audio.clips().empty());
 }
@@ -262,23 +269,23 @@ using MoveKeys = MainWindowInPlay;
 TEST_F(MoveKeys, SpaceAndEnterPassTheTurnAndShowTheMoveNumber) {
     startGame(w);
     pressKey(w, Qt::Key_Space);
-    EXPECT_EQ(w.turnLabel->text(), "後手番");
-    EXPECT_EQ(w.moveNumberLabel->text(), "2手目");
+    EXPECT_EQ(w.clockFace->turnLabel->text(), "後手番");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "2手目");
     pressKey(w, Qt::Key_Return);
-    EXPECT_EQ(w.turnLabel->text(), "先手番");
-    EXPECT_EQ(w.moveNumberLabel->text(), "3手目");
-    EXPECT_EQ(w.leftRoleLabel->text(), "先手"); // each side's role stays
-    EXPECT_EQ(w.rightRoleLabel->text(), "後手");
+    EXPECT_EQ(w.clockFace->turnLabel->text(), "先手番");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "3手目");
+    EXPECT_EQ(w.clockFace->leftRoleLabel->text(), "先手"); // each side's role stays
+    EXPECT_EQ(w.clockFace->rightRoleLabel->text(), "後手");
 }
 
 TEST_F(MoveKeys, TheOtherSidesKeyOnlyRewritesTheMoveNumber) {
     startGame(w);
     pressKey(w, Qt::Key_Space);
-    w.moveNumberLabel->setText("x");
-    w.turnLabel->setText("x");
+    w.clockFace->moveNumberLabel->setText("x");
+    w.clockFace->turnLabel->setText("x");
     pressKey(w, Qt::Key_Space); // the right side is to move
-    EXPECT_EQ(w.moveNumberLabel->text(), "2手目");
-    EXPECT_EQ(w.turnLabel->text(), "x");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "2手目");
+    EXPECT_EQ(w.clockFace->turnLabel->text(), "x");
     EXPECT_EQ(w.game().sideToMove(), Side::Right);
 }
 
@@ -287,16 +294,16 @@ TEST_F(MoveKeys, AHeldKeyPassesTheTurnOnlyOnce) {
     pressKey(w, Qt::Key_Space);
     pressKey(w, Qt::Key_Return);
     pressKey(w, Qt::Key_Space, true); // the left side's key still held from its last move
-    EXPECT_EQ(w.turnLabel->text(), "先手番");
-    EXPECT_EQ(w.moveNumberLabel->text(), "3手目");
+    EXPECT_EQ(w.clockFace->turnLabel->text(), "先手番");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "3手目");
 }
 
 TEST_F(MoveKeys, AMoveInByoyomiShowsTheFreshPeriod) {
     startGame(w, {.leftMinutes = 0, .leftConsideration = "0"});
     seconds(17);
-    ASSERT_EQ(w.leftPeriodLabel->text(), "17");
+    ASSERT_EQ(w.clockFace->leftPeriodLabel->text(), "17");
     pressKey(w, Qt::Key_Space);
-    EXPECT_EQ(w.leftPeriodLabel->text(), "0");
+    EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "0");
 }
 
 // Alt alone hands the keyboard to the menu bar, which would then take Space and Enter: during
@@ -320,7 +327,7 @@ TEST_F(MoveKeys, AltAloneReachesTheMenuBarOnlyWhileNoGameIsOn) {
     EXPECT_FALSE(tapAlt());
     pressKey(w, Qt::Key_Space);
     pressKey(w, Qt::Key_Return);
-    EXPECT_EQ(w.moveNumberLabel->text(), "3手目");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "3手目");
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
@@ -331,16 +338,16 @@ TEST_F(Tick, TheLabelsAndTheTickTimerFollowTheCountedSeconds) {
     EXPECT_TRUE(w.tickTimer->enabled());
     EXPECT_EQ(w.tickTimer->interval(), 1000);
     seconds(1);
-    EXPECT_EQ(w.leftMainTimeLabel->text(), "0:00:59");
-    EXPECT_EQ(w.totalTimeLabel->text(), "0:00:01");
+    EXPECT_EQ(w.clockFace->leftMainTimeLabel->text(), "0:00:59");
+    EXPECT_EQ(w.clockFace->totalTimeLabel->text(), "0:00:01");
 
     seconds(60); // the rest of the main time, then the first second of byoyomi
-    EXPECT_EQ(w.leftMainTimeLabel->text(), "0:00:00");
-    EXPECT_EQ(w.leftPeriodLabel->text(), "1");
+    EXPECT_EQ(w.clockFace->leftMainTimeLabel->text(), "0:00:00");
+    EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "1");
 
     seconds(9); // the period runs out and the consideration minute begins
-    EXPECT_EQ(w.leftPeriodLabel->text(), "0");
-    EXPECT_EQ(w.leftConsiderationLabel->text(), "0");
+    EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "0");
+    EXPECT_EQ(w.clockFace->leftConsiderationLabel->text(), "0");
 
     w.game().pause();
     EXPECT_FALSE(w.tickTimer->enabled());
@@ -348,15 +355,15 @@ TEST_F(Tick, TheLabelsAndTheTickTimerFollowTheCountedSeconds) {
     EXPECT_TRUE(w.tickTimer->enabled());
 
     seconds(60);
-    EXPECT_EQ(w.leftPeriodLabel->text(), "60");
-    EXPECT_EQ(w.totalTimeLabel->text(), "0:02:10");
+    EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "60");
+    EXPECT_EQ(w.clockFace->totalTimeLabel->text(), "0:02:10");
     EXPECT_FALSE(w.tickTimer->enabled());
     EXPECT_TRUE(w.timeOutTimer->enabled());
     EXPECT_EQ(w.timeOutTimer->interval(), 3000);
     // The side not to move was never touched.
-    EXPECT_EQ(w.rightMainTimeLabel->text(), "0:15:00");
-    EXPECT_EQ(w.rightPeriodLabel->text(), "0");
-    EXPECT_EQ(w.rightConsiderationLabel->text(), "10");
+    EXPECT_EQ(w.clockFace->rightMainTimeLabel->text(), "0:15:00");
+    EXPECT_EQ(w.clockFace->rightPeriodLabel->text(), "0");
+    EXPECT_EQ(w.clockFace->rightConsiderationLabel->text(), "10");
 }
 
 namespace {
@@ -412,13 +419,15 @@ TEST(WaitedClips, ComeAfterTheLabelsTheyAnnounceHaveBeenPainted) {
         FakeServices fakes;
         PaintedAtWaitedClips audio;
         Services services{fakes.wallClock, fakes.messageBoxes, audio, fakes.process, fakes.random};
-        MainWindow w(services);
+        OwnedGame model{fakes.wallClock, audio};
+        MainWindow w(model.game, model.record, services);
         ASSERT_TRUE(w.startUp());
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
         const bool left = side == Side::Left;
-        audio.watch({left ? w.leftConsiderationLabel : w.rightConsiderationLabel,
-                     left ? w.leftPeriodLabel : w.rightPeriodLabel});
+        audio.watch(
+            {left ? w.clockFace->leftConsiderationLabel : w.clockFace->rightConsiderationLabel,
+             left ? w.clockFace->leftPeriodLabel : w.clockFace->rightPeriodLabel});
         startGame(w, {.leftMinutes = 0,
                       .rightMinutes = 0,
                       .leftByoyomi = 10,
@@ -530,12 +539,12 @@ TEST_F(TimeOut, CancelGivesTenSecondsBackAndTheClockRunsOn) {
     EXPECT_EQ(fakes.messageBoxes.asked[1].text, "10秒戻します");
     EXPECT_EQ(fakes.messageBoxes.asked[1].title, "戻します");
     EXPECT_EQ(fakes.messageBoxes.asked[1].buttons, MessageBoxRequest::Buttons::Ok);
-    EXPECT_EQ(w.leftPeriodLabel->text(), "20");
+    EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "20");
     EXPECT_TRUE(w.tickTimer->enabled());
     EXPECT_FALSE(w.timeOutTimer->enabled());
     EXPECT_TRUE(w.pauseAction->isEnabled()); // the game can be paused again
     seconds(1);
-    EXPECT_EQ(w.leftPeriodLabel->text(), "21");
+    EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "21");
 }
 
 TEST_F(TimeOut, TheTimerWithoutATimeOutOnlyDisarms) {
@@ -552,7 +561,7 @@ TEST_F(TimeOut, TheTimerWithoutATimeOutOnlyDisarms) {
 TEST_F(TimeOut, NothingButTheQuestionActsOnTheGameAndAnEndedGameStaysEnded) {
     w.show();
     runOut(Side::Left, Side::Left);
-    const QString total = w.totalTimeLabel->text();
+    const QString total = w.clockFace->totalTimeLabel->text();
     EXPECT_EQ(tryToRevive(), 0);
     EXPECT_TRUE(fakes.messageBoxes.asked.empty());
     EXPECT_TRUE(fakes.audio.log.empty());
@@ -570,5 +579,5 @@ TEST_F(TimeOut, NothingButTheQuestionActsOnTheGameAndAnEndedGameStaysEnded) {
     EXPECT_TRUE(fakes.audio.log.empty());
     EXPECT_FALSE(w.tickTimer->enabled());
     nextSecond(w, fakes.wallClock);
-    EXPECT_EQ(w.totalTimeLabel->text(), total);
+    EXPECT_EQ(w.clockFace->totalTimeLabel->text(), total);
 }

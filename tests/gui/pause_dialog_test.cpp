@@ -2,6 +2,7 @@
 // shortcut questions: what the menu and the hint show, which keys reach which control, and
 // which window follows which.
 
+#include "gui/clock_face.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
 #include "gui/settings_dialog.h"
@@ -59,7 +60,7 @@ protected:
         EXPECT_EQ(w.resignAction->isEnabled(), s.resignOpen);
         EXPECT_EQ(w.repetitionDrawAction->isEnabled(), s.repetitionDrawOpen);
         EXPECT_EQ(w.settingsAction->isEnabled(), s.settingsOpen);
-        EXPECT_EQ(w.hintLabel->text(), QString::fromUtf8(s.hint));
+        EXPECT_EQ(w.clockFace->hintLabel->text(), QString::fromUtf8(s.hint));
     }
 
     // Starts a game with the given colours, passing the turn once if `toMove` is not sente.
@@ -105,7 +106,8 @@ protected:
 
     FaceFolder folder;
     FakeServices fakes;
-    MainWindow w{fakes.services};
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
     QString offered; // the summary the last result window offered
     std::size_t messagesBeforeResult = 0;
     bool pauseWindowShownWithResult = false;
@@ -279,13 +281,13 @@ TEST_F(Pause, AReplayStartsAgainWithTheColoursReversed) {
     });
     EXPECT_TRUE(reversed);
     expectShown(kRunning, __LINE__);
-    EXPECT_EQ(w.leftRoleLabel->text(), "後手");
-    EXPECT_EQ(w.rightRoleLabel->text(), "先手");
-    EXPECT_EQ(w.leftNameLabel->text(), "左の人");
-    EXPECT_EQ(w.leftMainTimeLabel->text(), "0:20:00");
-    EXPECT_EQ(w.moveNumberLabel->text(), "1手目");
+    EXPECT_EQ(w.clockFace->leftRoleLabel->text(), "後手");
+    EXPECT_EQ(w.clockFace->rightRoleLabel->text(), "先手");
+    EXPECT_EQ(w.clockFace->leftNameLabel->text(), "左の人");
+    EXPECT_EQ(w.clockFace->leftMainTimeLabel->text(), "0:20:00");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "1手目");
     pressKey(w, Qt::Key_Return); // the right side, now sente, moves first
-    EXPECT_EQ(w.turnLabel->text(), "後手番");
+    EXPECT_EQ(w.clockFace->turnLabel->text(), "後手番");
 }
 
 TEST_F(Pause, AReplaySettledAsADrawInstead) {
@@ -333,7 +335,7 @@ TEST_F(Pause, ARepetitionDrawCancelledOrLeftUnstartedGoesOnWithTheSameGame) {
     EXPECT_EQ(fakes.messageBoxes.asked.size(), 2u);
     pressKey(w, Qt::Key_P);
     expectShown(kRunning, __LINE__);
-    EXPECT_EQ(w.moveNumberLabel->text(), "2手目");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "2手目");
 }
 
 // Leaving the dialog by its close box unloads it, so its colour options start afresh; the

@@ -1,5 +1,6 @@
 #include "app_info.h"
 #include "core/players_file.h"
+#include "gui/clock_face.h"
 #include "gui/command_keys.h"
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
@@ -116,7 +117,8 @@ protected:
                 shown << label->objectName() + '=' + label->text() + ' ' +
                              label->textColor().name();
         }
-        for (const QLabel* picture : {w.leftPiecePicture, w.rightPiecePicture})
+        for (const QLabel* picture :
+             {w.clockFace->leftPiecePicture, w.clockFace->rightPiecePicture})
             shown << pictureColor(picture).name();
         for (const QAction* action : w.findChildren<QAction*>())
             shown << action->objectName() + '=' + action->text() + ' ' +
@@ -127,7 +129,8 @@ protected:
 
     FaceFolder folder;
     FakeServices fakes;
-    MainWindow w{fakes.services};
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
 };
 
 } // namespace
@@ -313,22 +316,25 @@ TEST_F(SettingsFromTheMainWindow, ExitAndTheCloseBoxEndTheProgram) {
 TEST_F(SettingsFromTheMainWindow, TheDefaultsGameAsTheMainWindowShowsIt) {
     startThroughTheDialog([](SettingsDialog&) {});
     const std::pair<Label*, const char*> labels[] = {
-        {w.leftNameLabel, "羽田"},        {w.rightNameLabel, "表"},
-        {w.leftRoleLabel, "先手"},        {w.rightRoleLabel, "後手"},
-        {w.leftMainTimeLabel, "0:15:00"}, {w.rightMainTimeLabel, "0:15:00"},
-        {w.leftConsiderationLabel, "10"}, {w.rightConsiderationLabel, "10"},
-        {w.leftByoyomiLengthLabel, "30"}, {w.rightByoyomiLengthLabel, "30"},
-        {w.leftPeriodLabel, "0"},         {w.rightPeriodLabel, "0"},
-        {w.moveNumberLabel, "1手目"},     {w.turnLabel, "先手番"},
-        {w.totalTimeLabel, "0:00:00"},    {w.hintLabel, "P：対局中断"},
+        {w.clockFace->leftNameLabel, "羽田"},        {w.clockFace->rightNameLabel, "表"},
+        {w.clockFace->leftRoleLabel, "先手"},        {w.clockFace->rightRoleLabel, "後手"},
+        {w.clockFace->leftMainTimeLabel, "0:15:00"}, {w.clockFace->rightMainTimeLabel, "0:15:00"},
+        {w.clockFace->leftConsiderationLabel, "10"}, {w.clockFace->rightConsiderationLabel, "10"},
+        {w.clockFace->leftByoyomiLengthLabel, "30"}, {w.clockFace->rightByoyomiLengthLabel, "30"},
+        {w.clockFace->leftPeriodLabel, "0"},         {w.clockFace->rightPeriodLabel, "0"},
+        {w.clockFace->moveNumberLabel, "1手目"},     {w.clockFace->turnLabel, "先手番"},
+        {w.clockFace->totalTimeLabel, "0:00:00"},    {w.clockFace->hintLabel, "P：対局中断"},
     };
     for (const auto& [label, text] : labels)
         EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
-    EXPECT_EQ(pictureColor(w.leftPiecePicture), QColor(Qt::darkRed)); // the sente picture
-    EXPECT_EQ(pictureColor(w.rightPiecePicture), QColor(Qt::yellow));
-    for (Label* label : {w.leftConsiderationLabel, w.leftMinutesUnit, w.leftRemainingCaption})
+    EXPECT_EQ(pictureColor(w.clockFace->leftPiecePicture),
+              QColor(Qt::darkRed)); // the sente picture
+    EXPECT_EQ(pictureColor(w.clockFace->rightPiecePicture), QColor(Qt::yellow));
+    for (Label* label : {w.clockFace->leftConsiderationLabel, w.clockFace->leftMinutesUnit,
+                         w.clockFace->leftRemainingCaption})
         EXPECT_EQ(label->textColor(), kLightCyan);
-    for (Label* label : {w.rightConsiderationLabel, w.rightMinutesUnit, w.rightRemainingCaption})
+    for (Label* label : {w.clockFace->rightConsiderationLabel, w.clockFace->rightMinutesUnit,
+                         w.clockFace->rightRemainingCaption})
         EXPECT_EQ(label->textColor(), kNavy);
 
     EXPECT_TRUE(w.tickTimer->enabled());
@@ -337,8 +343,8 @@ TEST_F(SettingsFromTheMainWindow, TheDefaultsGameAsTheMainWindowShowsIt) {
     EXPECT_TRUE(w.resignAction->isEnabled());
     EXPECT_TRUE(w.repetitionDrawAction->isEnabled());
     EXPECT_FALSE(w.settingsAction->isEnabled());
-    EXPECT_FALSE(w.movesToSayEdit->isEnabled());
-    EXPECT_FALSE(w.sayMovesButton->isEnabled());
+    EXPECT_FALSE(w.clockFace->movesToSayEdit->isEnabled());
+    EXPECT_FALSE(w.clockFace->sayMovesButton->isEnabled());
     EXPECT_EQ(fakes.audio.clips(),
               (std::vector<RecordingAudioDevice::Clip>{{"sound/Yoroone.wav", false}}));
     EXPECT_TRUE(w.settings.isLoaded()); // kept, with its fields, for the next game
@@ -349,15 +355,17 @@ TEST_F(SettingsFromTheMainWindow, TheDefaultsGameAsTheMainWindowShowsIt) {
 TEST_F(SettingsFromTheMainWindow, Side2MovingFirstSwapsRolesPicturesAndColours) {
     startThroughTheDialog(
         [](SettingsDialog& dialog) { QTest::mouseClick(dialog.rightFirstOption, Qt::LeftButton); });
-    EXPECT_EQ(w.leftRoleLabel->text(), "後手");
-    EXPECT_EQ(w.rightRoleLabel->text(), "先手");
-    EXPECT_EQ(pictureColor(w.leftPiecePicture), QColor(Qt::yellow));
-    EXPECT_EQ(pictureColor(w.rightPiecePicture), QColor(Qt::darkRed));
-    for (Label* label : {w.rightConsiderationLabel, w.rightMinutesUnit, w.rightRemainingCaption})
+    EXPECT_EQ(w.clockFace->leftRoleLabel->text(), "後手");
+    EXPECT_EQ(w.clockFace->rightRoleLabel->text(), "先手");
+    EXPECT_EQ(pictureColor(w.clockFace->leftPiecePicture), QColor(Qt::yellow));
+    EXPECT_EQ(pictureColor(w.clockFace->rightPiecePicture), QColor(Qt::darkRed));
+    for (Label* label : {w.clockFace->rightConsiderationLabel, w.clockFace->rightMinutesUnit,
+                         w.clockFace->rightRemainingCaption})
         EXPECT_EQ(label->textColor(), kLightCyan);
-    for (Label* label : {w.leftConsiderationLabel, w.leftMinutesUnit, w.leftRemainingCaption})
+    for (Label* label : {w.clockFace->leftConsiderationLabel, w.clockFace->leftMinutesUnit,
+                         w.clockFace->leftRemainingCaption})
         EXPECT_EQ(label->textColor(), kNavy);
-    EXPECT_EQ(w.turnLabel->text(), "先手番");
+    EXPECT_EQ(w.clockFace->turnLabel->text(), "先手番");
 }
 
 // Each field reaches the label of its own side, converted as the clock takes it.
@@ -388,12 +396,12 @@ TEST_F(SettingsFromTheMainWindow, TheTypedNumbersAsTheMainWindowShowsThem) {
         dialog.leftByoyomiOptions[row.leftByoyomiOption]->setChecked(true);
         dialog.rightByoyomiOptions[row.rightByoyomiOption]->setChecked(true);
         dialog.start();
-        EXPECT_EQ(w.leftMainTimeLabel->text(), row.leftTime) << row.leftMinutes;
-        EXPECT_EQ(w.rightMainTimeLabel->text(), row.rightTime) << row.rightMinutes;
-        EXPECT_EQ(w.leftConsiderationLabel->text(), row.leftConsiderationShown);
-        EXPECT_EQ(w.rightConsiderationLabel->text(), row.rightConsiderationShown);
-        EXPECT_EQ(w.leftByoyomiLengthLabel->text(), row.leftByoyomi);
-        EXPECT_EQ(w.rightByoyomiLengthLabel->text(), row.rightByoyomi);
+        EXPECT_EQ(w.clockFace->leftMainTimeLabel->text(), row.leftTime) << row.leftMinutes;
+        EXPECT_EQ(w.clockFace->rightMainTimeLabel->text(), row.rightTime) << row.rightMinutes;
+        EXPECT_EQ(w.clockFace->leftConsiderationLabel->text(), row.leftConsiderationShown);
+        EXPECT_EQ(w.clockFace->rightConsiderationLabel->text(), row.rightConsiderationShown);
+        EXPECT_EQ(w.clockFace->leftByoyomiLengthLabel->text(), row.leftByoyomi);
+        EXPECT_EQ(w.clockFace->rightByoyomiLengthLabel->text(), row.rightByoyomi);
         EXPECT_TRUE(fakes.messageBoxes.asked.empty());
     }
 }
@@ -445,8 +453,8 @@ TEST_F(SettingsFromTheMainWindow, NamesAreCleanedOfControlCharactersAndSurroundi
         dialog.leftNameBox->setEditText(" 羽生 善治\r\n");
         dialog.rightNameBox->setEditText("\t谷川\n浩司 ");
     });
-    EXPECT_EQ(w.leftNameLabel->text(), "羽生 善治");
-    EXPECT_EQ(w.rightNameLabel->text(), "谷川浩司");
+    EXPECT_EQ(w.clockFace->leftNameLabel->text(), "羽生 善治");
+    EXPECT_EQ(w.clockFace->rightNameLabel->text(), "谷川浩司");
 }
 
 TEST_F(SettingsFromTheMainWindow, ANewGameRewritesWhatTheLastOneLeftAndTheDialogKeepsItsValues) {
@@ -460,7 +468,7 @@ TEST_F(SettingsFromTheMainWindow, ANewGameRewritesWhatTheLastOneLeftAndTheDialog
     onModal<ResultDialog>([](ResultDialog& result) { result.reject(); });
     w.resignAction->trigger(); // answered OK
     ASSERT_FALSE(w.game().running());
-    ASSERT_EQ(w.turnLabel->text(), "後手番");
+    ASSERT_EQ(w.clockFace->turnLabel->text(), "後手番");
 
     onModal<SettingsDialog>([](SettingsDialog& dialog) {
         EXPECT_EQ(dialog.leftHoursEdit->text(), "1");
@@ -470,12 +478,12 @@ TEST_F(SettingsFromTheMainWindow, ANewGameRewritesWhatTheLastOneLeftAndTheDialog
     w.settingsAction->trigger();
     EXPECT_TRUE(w.game().running());
     EXPECT_EQ(w.game().outcome(), Outcome::None);
-    EXPECT_EQ(w.turnLabel->text(), "先手番");
-    EXPECT_EQ(w.moveNumberLabel->text(), "1手目");
-    EXPECT_EQ(w.totalTimeLabel->text(), "0:00:00");
-    EXPECT_EQ(w.leftMainTimeLabel->text(), "1:15:00");
-    EXPECT_EQ(w.rightMainTimeLabel->text(), "0:15:00");
-    EXPECT_EQ(w.rightByoyomiLengthLabel->text(), "60");
+    EXPECT_EQ(w.clockFace->turnLabel->text(), "先手番");
+    EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "1手目");
+    EXPECT_EQ(w.clockFace->totalTimeLabel->text(), "0:00:00");
+    EXPECT_EQ(w.clockFace->leftMainTimeLabel->text(), "1:15:00");
+    EXPECT_EQ(w.clockFace->rightMainTimeLabel->text(), "0:15:00");
+    EXPECT_EQ(w.clockFace->rightByoyomiLengthLabel->text(), "60");
     EXPECT_TRUE(w.resignAction->isEnabled());
     EXPECT_FALSE(w.settingsAction->isEnabled());
 }

@@ -23,7 +23,8 @@ TEST(WholeGame, FromTheSettingsToTheResultFile) {
     FaceFolder folder;
     folder.write("対局者.txt", cp932("山田 太郎\r\n佐藤 花子\r\n鈴木\r\n"));
     FakeServices fakes;
-    MainWindow w(fakes.services);
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w(model.game, model.record, fakes.services);
     ASSERT_TRUE(w.startUp());
     w.show();
 
@@ -71,7 +72,8 @@ TEST(WholeGame, AnUnwritableRecordOfPlayIsReportedOnceAfterTheResultWindow) {
     FaceFolder folder;
     ASSERT_TRUE(QDir().mkdir(QString::fromUtf8(kMoveRecordFile)));
     FakeServices fakes;
-    MainWindow w(fakes.services);
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w(model.game, model.record, fakes.services);
     ASSERT_TRUE(w.startUp());
     w.show();
     startGame(w);

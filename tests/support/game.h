@@ -8,6 +8,16 @@
 
 #include <Qt>
 
+// A game and its record of play, owned beside the window as the program owns them.
+struct OwnedGame {
+    OwnedGame(const WallClock& wallClock, AudioDevice& audio)
+        : game(wallClock, audio)
+        , record(game, wallClock) {}
+
+    GameClock game;
+    MoveRecord record;
+};
+
 // A game as the settings dialog describes it, for tests of the running clock.
 struct GameSetup {
     int leftHours = 0;

@@ -1,7 +1,6 @@
 #include "gui/widgets/fonts.h"
 
 #include <QApplication>
-#include <QColor>
 #include <QFontDatabase>
 #include <cmath>
 #include <cstdio>
@@ -41,8 +40,4 @@ void warnWithoutJapaneseFont() {
         std::fputs("shogi-clock: no font covering Japanese was found, so the Japanese text "
                    "shows as empty boxes; install fonts-noto-cjk or another Japanese font\n",
                    stderr);
-}
-
-QColor bgrColor(unsigned bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }

@@ -22,6 +22,3 @@ void installDefaultFont();
 
 // Says on stderr when no installed font covers Japanese, as every text would show as boxes.
 void warnWithoutJapaneseFont();
-
-// Colours as the layouts write them: 0x00BBGGRR.
-QColor bgrColor(unsigned bgr);
