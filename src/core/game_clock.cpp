@@ -313,10 +313,6 @@ QString GameClock::summary() const {
     return result().summary(wallClock_.todayShortText());
 }
 
-QString GameClock::roleText(Side side) const {
-    return roleName(side == senteSide_);
-}
-
 QString GameClock::mainTimeText(Side side) const {
     return clock(side).mainTime.toText();
 }
@@ -335,12 +331,4 @@ QString GameClock::considerationText(Side side) const {
 
 QString GameClock::totalTimeText() const {
     return totalTime_.toText();
-}
-
-QString GameClock::turnText() const {
-    return roleText(sideToMove_) + u'番';
-}
-
-QString GameClock::moveNumberText() const {
-    return QStringLiteral("%1手目").arg(movesPlayed_ + 1);
 }

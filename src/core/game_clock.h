@@ -73,7 +73,10 @@ public:
     const QString& name(Side side) const { return names_[indexOf(side)]; }
     Side sideToMove() const { return sideToMove_; }
     Side senteSide() const { return senteSide_; }
+    Role role(Side side) const { return side == senteSide_ ? Role::Sente : Role::Gote; }
     int movesPlayed() const { return movesPlayed_; }
+    // The move being played, from 1.
+    int moveNumber() const { return movesPlayed_ + 1; }
     ClockTime totalTime() const { return totalTime_; }
     bool timedOut() const { return timedOut_; }
     bool awaitingTimeOutAnswer() const { return phase_ == Phase::AwaitingTimeOutAnswer; }
@@ -83,15 +86,12 @@ public:
     // The result window's seven lines, dated today.
     QString summary() const;
 
-    // The texts of the labels that show the values.
-    QString roleText(Side side) const;
+    // The values as the labels write them.
     QString mainTimeText(Side side) const;
     QString periodText(Side side) const;
     QString byoyomiLengthText(Side side) const;
     QString considerationText(Side side) const;
     QString totalTimeText() const;
-    QString turnText() const;
-    QString moveNumberText() const;
 
 signals:
     void runningChanged(bool running);

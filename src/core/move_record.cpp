@@ -101,7 +101,7 @@ void MoveRecord::recordCorrection(const Correction::Checked& before) {
     for (const Side side : kBothSides) {
         const SideClock& was = before.clocks[indexOf(side)];
         const SideClock& is = after.clocks[indexOf(side)];
-        const QString role = game_.roleText(side) + u' ';
+        const QString role = roleName(side == game_.senteSide()) + u' ';
         noteChange(changes, role + QStringLiteral("持ち時間"), was.mainTime.toText(),
                    is.mainTime.toText());
         noteChange(changes, role + QStringLiteral("秒読み"), QString::number(was.periodElapsed),
@@ -111,8 +111,8 @@ void MoveRecord::recordCorrection(const Correction::Checked& before) {
     }
     noteChange(changes, QStringLiteral("手数"), QString::number(before.movesPlayed + 1),
                QString::number(after.movesPlayed + 1));
-    noteChange(changes, QStringLiteral("手番"), game_.roleText(before.sideToMove),
-               game_.roleText(after.sideToMove));
+    noteChange(changes, QStringLiteral("手番"), roleName(before.sideToMove == game_.senteSide()),
+               roleName(after.sideToMove == game_.senteSide()));
     const QString event = QStringLiteral("修正：") + changes.join(QStringLiteral("、"));
     if (before.sideToMove == after.sideToMove) {
         writeCurrent(event);
@@ -134,7 +134,7 @@ void MoveRecord::write(Side side, int moveNumber, ClockTime used, const QString&
     const QStringList fields = {
         gameStart_,
         QString::number(moveNumber),
-        game_.roleText(side),
+        roleName(side == game_.senteSide()),
         game_.name(side),
         QString::number(used.seconds()),
         clock.mainTime.toText(),

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QString>
-
-// Which commands the main window offers, the pause command's caption and the key hint.
-// Each step of play sets only the fields it has always set.
+// Which commands the main window offers, and which key it prompts for. Each step of play
+// sets only the fields it has always set.
 struct PlayState {
+    // The key to press next: S for the settings, or P to pause or to resume, which is also
+    // what the pause command does.
+    enum class Prompt { Settings, Pause, Resume };
+
     bool settingsOpen = true;
     bool pauseOpen = false;
     bool resignOpen = false;
     bool repetitionDrawOpen = false;
     bool moveCountTestOpen = true; // the button that tries the move-count voice
-    QString pauseCaption = QStringLiteral("対局中断(P)");
-    QString hint = QStringLiteral("S：対局設定");
+    Prompt prompt = Prompt::Settings;
 
     PlayState started() const;
     PlayState paused() const;

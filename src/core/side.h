@@ -19,6 +19,9 @@ constexpr std::size_t indexOf(Side side) {
     return side == Side::Left ? 0 : 1;
 }
 
+// The role of a side in a game: sente moves first.
+enum class Role { Sente, Gote };
+
 // The role word of a side: 先手 for the one that moves first, else 後手.
 inline QString roleName(bool sente) {
     return sente ? QStringLiteral("先手") : QStringLiteral("後手");

@@ -2,6 +2,7 @@
 
 #include "core/game_clock.h"
 #include "core/players_file.h"
+#include "gui/play_texts.h"
 #include "gui/widgets/drawing.h"
 #include "gui/widgets/label.h"
 #include "gui/widgets/piece_pictures.h"
@@ -154,7 +155,7 @@ void ClockFace::connectGame() {
             [this](Side side) { labelsOf(side).name->setText(game_.name(side)); });
     connect(game, &GameClock::coloursChanged, this, [this] {
         for (const Side side : kBothSides)
-            labelsOf(side).role->setText(game_.roleText(side));
+            labelsOf(side).role->setText(roleText(game_.role(side)));
         showPieces();
     });
     connect(game, &GameClock::mainTimeChanged, this,
@@ -172,15 +173,16 @@ void ClockFace::connectGame() {
     });
     connect(game, &GameClock::totalTimeChanged, this,
             [this] { totalTimeLabel->setText(game_.totalTimeText()); });
-    connect(game, &GameClock::turnChanged, this, [this] { turnLabel->setText(game_.turnText()); });
+    connect(game, &GameClock::turnChanged, this,
+            [this] { turnLabel->setText(turnText(game_.role(game_.sideToMove()))); });
     connect(game, &GameClock::moveNumberChanged, this,
-            [this] { moveNumberLabel->setText(game_.moveNumberText()); });
+            [this] { moveNumberLabel->setText(moveNumberText(game_.moveNumber())); });
     connect(game, &GameClock::playStateChanged, this, &ClockFace::showPlayState);
 }
 
 void ClockFace::showPlayState() {
     const PlayState& state = game_.playState();
-    hintLabel->setText(state.hint);
+    hintLabel->setText(hintText(state.prompt));
     movesToSayEdit->setEnabled(state.moveCountTestOpen);
     sayMovesButton->setEnabled(state.moveCountTestOpen);
 }

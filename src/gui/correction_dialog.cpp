@@ -1,6 +1,7 @@
 #include "gui/correction_dialog.h"
 
 #include "core/game_clock.h"
+#include "gui/play_texts.h"
 #include "gui/widgets/label.h"
 #include "gui/widgets/message_box.h"
 #include "gui/widgets/window_geometry.h"
@@ -144,7 +145,7 @@ void CorrectionDialog::fill() {
     for (const Side side : kBothSides) {
         const SideFields& fields = sides[indexOf(side)];
         const Correction::SideTimes& times = now.sides[indexOf(side)];
-        fields.role->setText(game_.roleText(side));
+        fields.role->setText(roleText(game_.role(side)));
         fields.name->setText(game_.name(side));
         for (const auto& [edit, text] : {std::pair{fields.hours, times.hours},
                                          {fields.minutes, times.minutes},

@@ -10,6 +10,7 @@
 #include "gui/command_keys.h"
 #include "gui/keys_dialog.h"
 #include "gui/pause_dialog.h"
+#include "gui/play_texts.h"
 #include "gui/result_dialog.h"
 #include "gui/settings_dialog.h"
 #include "gui/widgets/alt_key_guard.h"
@@ -164,7 +165,7 @@ void MainWindow::showPlayState() {
     const PlayState& state = game_.playState();
     settingsAction->setEnabled(state.settingsOpen);
     pauseAction->setEnabled(state.pauseOpen);
-    pauseAction->setText(state.pauseCaption);
+    pauseAction->setText(pauseCommandText(state.prompt));
     resignAction->setEnabled(state.resignOpen);
     repetitionDrawAction->setEnabled(state.repetitionDrawOpen);
 }

@@ -2,6 +2,7 @@
 
 #include "core/game_clock.h"
 #include "gui/correction_dialog.h"
+#include "gui/play_texts.h"
 #include "gui/widgets/key_preview.h"
 #include "gui/widgets/label.h"
 
@@ -122,10 +123,10 @@ bool PauseDialog::previewKey(std::optional<Command> command, const QKeyEvent& ke
 
 void PauseDialog::showSnapshot() {
     const GameClock& g = game_;
-    for (const auto& [label, text] : {std::pair{turnLabel, g.turnText()},
-                                      {moveNumberLabel, g.moveNumberText()},
-                                      {leftRoleLabel, g.roleText(Side::Left)},
-                                      {rightRoleLabel, g.roleText(Side::Right)},
+    for (const auto& [label, text] : {std::pair{turnLabel, turnText(g.role(g.sideToMove()))},
+                                      {moveNumberLabel, moveNumberText(g.moveNumber())},
+                                      {leftRoleLabel, roleText(g.role(Side::Left))},
+                                      {rightRoleLabel, roleText(g.role(Side::Right))},
                                       {totalTimeLabel, g.totalTimeText()},
                                       {leftNameLabel, g.name(Side::Left)},
                                       {leftMainTimeLabel, g.mainTimeText(Side::Left)},

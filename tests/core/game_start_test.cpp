@@ -79,12 +79,12 @@ TEST_F(GameStart, TheDefaultsGame) {
         EXPECT_EQ(game.clock(side).periodLength, 30);
         EXPECT_EQ(game.periodText(side), "0");
     }
-    EXPECT_EQ(game.moveNumberText(), "1手目");
-    EXPECT_EQ(game.turnText(), "先手番");
+    EXPECT_EQ(game.moveNumber(), 1);
+    EXPECT_EQ(game.role(game.sideToMove()), Role::Sente);
     EXPECT_EQ(game.totalTimeText(), "0:00:00");
     EXPECT_EQ(game.sideToMove(), Side::Left);
-    EXPECT_EQ(game.roleText(Side::Left), "先手");
-    EXPECT_EQ(game.roleText(Side::Right), "後手");
+    EXPECT_EQ(game.role(Side::Left), Role::Sente);
+    EXPECT_EQ(game.role(Side::Right), Role::Gote);
     EXPECT_TRUE(game.running());
     EXPECT_EQ(game.playState(), kRunning);
     EXPECT_FALSE(game.timedOut());
@@ -99,9 +99,9 @@ TEST_F(GameStart, TheRightSideMovingFirstSwapsTheRoles) {
     start(settings);
     EXPECT_EQ(game.sideToMove(), Side::Right);
     EXPECT_EQ(game.senteSide(), Side::Right);
-    EXPECT_EQ(game.roleText(Side::Left), "後手");
-    EXPECT_EQ(game.roleText(Side::Right), "先手");
-    EXPECT_EQ(game.turnText(), "先手番");
+    EXPECT_EQ(game.role(Side::Left), Role::Gote);
+    EXPECT_EQ(game.role(Side::Right), Role::Sente);
+    EXPECT_EQ(game.role(game.sideToMove()), Role::Sente);
 }
 
 TEST_F(GameStart, ConversionsOfTheTypedNumbers) {
@@ -231,7 +231,7 @@ TEST_F(GameStart, ANewGameResetsTheLastOnesResult) {
     EXPECT_FALSE(game.resigned());
     EXPECT_EQ(game.movesPlayed(), 0);
     EXPECT_EQ(game.totalTimeText(), "0:00:00");
-    EXPECT_EQ(game.turnText(), "先手番");
+    EXPECT_EQ(game.role(game.sideToMove()), Role::Sente);
     EXPECT_FALSE(game.clock(Side::Left).mainTimeOverAnnounced);
     EXPECT_EQ(game.playState(), kRunning);
 }

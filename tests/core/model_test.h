@@ -22,13 +22,12 @@ GameSettings defaultSettings();
 void setSide(GameSettings& settings, Side side, int minutes, int consideration, int byoyomi);
 
 // The play states as the main window shows them.
-inline const PlayState kIdleBefore{true, false, false, false, true, "対局中断(P)", "S：対局設定"};
-inline const PlayState kRunning{false, true, true, true, false, "対局中断(P)", "P：対局中断"};
-inline const PlayState kPaused{false, true, false, false, false, "対局再開(P)", "P：対局再開"};
-inline const PlayState kEndedWhilePaused{true,  false,         false,        false,
-                                         false, "対局中断(P)", "S：対局設定"};
-inline const PlayState kEndedWhileRunning{true,  false,         false,        true,
-                                          false, "対局中断(P)", "S：対局設定"};
+using Prompt = PlayState::Prompt;
+inline const PlayState kIdleBefore{true, false, false, false, true, Prompt::Settings};
+inline const PlayState kRunning{false, true, true, true, false, Prompt::Pause};
+inline const PlayState kPaused{false, true, false, false, false, Prompt::Resume};
+inline const PlayState kEndedWhilePaused{true, false, false, false, false, Prompt::Settings};
+inline const PlayState kEndedWhileRunning{true, false, false, true, false, Prompt::Settings};
 
 // The model's signals by name, "periodChanged(Left)" and so on, in the order they came.
 class SignalLog {

@@ -16,17 +16,17 @@ GameSettings leftInByoyomi(int byoyomi, int consideration) {
 
 TEST_F(MoveKeys, EachSidesKeyPassesTheTurnAndCountsTheMove) {
     start();
-    EXPECT_EQ(game.turnText(), "先手番");
+    EXPECT_EQ(game.role(game.sideToMove()), Role::Sente);
     game.endMove(Side::Left);
     EXPECT_EQ(game.sideToMove(), Side::Right);
     EXPECT_EQ(game.movesPlayed(), 1);
-    EXPECT_EQ(game.turnText(), "後手番");
-    EXPECT_EQ(game.moveNumberText(), "2手目");
+    EXPECT_EQ(game.role(game.sideToMove()), Role::Gote);
+    EXPECT_EQ(game.moveNumber(), 2);
     game.endMove(Side::Right);
     EXPECT_EQ(game.sideToMove(), Side::Left);
-    EXPECT_EQ(game.turnText(), "先手番");
-    EXPECT_EQ(game.moveNumberText(), "3手目");
-    EXPECT_EQ(game.roleText(Side::Left), "先手"); // each side's role stays
+    EXPECT_EQ(game.role(game.sideToMove()), Role::Sente);
+    EXPECT_EQ(game.moveNumber(), 3);
+    EXPECT_EQ(game.role(Side::Left), Role::Sente); // each side's role stays
 }
 
 TEST_F(MoveKeys, WithTheRightSideAsSenteTheTurnNamesFollowTheRoles) {
@@ -34,9 +34,9 @@ TEST_F(MoveKeys, WithTheRightSideAsSenteTheTurnNamesFollowTheRoles) {
     settings.senteSide = Side::Right;
     start(settings);
     EXPECT_EQ(game.sideToMove(), Side::Right);
-    EXPECT_EQ(game.turnText(), "先手番");
+    EXPECT_EQ(game.role(game.sideToMove()), Role::Sente);
     game.endMove(Side::Right);
-    EXPECT_EQ(game.turnText(), "後手番");
+    EXPECT_EQ(game.role(game.sideToMove()), Role::Gote);
 }
 
 TEST_F(MoveKeys, TheOtherSidesKeyOnlyRewritesTheMoveNumber) {
@@ -136,6 +136,6 @@ TEST_F(MoveKeys, AWholeGameAddsUp) {
         EXPECT_EQ(game.clock(side).considerationLeft, Decimal(10));
     }
     EXPECT_EQ(game.totalTime(), ClockTime::fromSeconds(total));
-    EXPECT_EQ(game.moveNumberText(), "301手目");
+    EXPECT_EQ(game.moveNumber(), 301);
     EXPECT_TRUE(game.running());
 }

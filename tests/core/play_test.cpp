@@ -117,8 +117,8 @@ TEST_F(Play, AReplayStartsAgainWithTheColoursReversed) {
     replay.players[0].minutes = "20";
     ASSERT_EQ(game.startGame(replay), std::nullopt);
     expectState(true, kRunning, __LINE__);
-    EXPECT_EQ(game.roleText(Side::Left), "後手");
-    EXPECT_EQ(game.roleText(Side::Right), "先手");
+    EXPECT_EQ(game.role(Side::Left), Role::Gote);
+    EXPECT_EQ(game.role(Side::Right), Role::Sente);
     EXPECT_EQ(game.name(Side::Left), "左");
     EXPECT_EQ(game.mainTimeText(Side::Left), "0:20:00");
     EXPECT_EQ(game.sideToMove(), Side::Right); // the right side, now sente, moves first
