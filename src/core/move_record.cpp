@@ -1,6 +1,7 @@
 #include "core/move_record.h"
 
 #include "core/game_clock.h"
+#include "core/record_words.h"
 #include "core/wall_clock.h"
 
 #include <QStringList>
@@ -8,7 +9,7 @@
 
 namespace {
 
-const QString kArrow = QStringLiteral(" → ");
+namespace words = record_words;
 
 QString periodUsedText(const SideClock& clock) {
     return clock.mainTime > ClockTime() ? QString() : QString::number(clock.periodElapsed);
@@ -17,7 +18,7 @@ QString periodUsedText(const SideClock& clock) {
 void noteChange(QStringList& changes, const QString& what, const QString& before,
                 const QString& after) {
     if (before != after)
-        changes << what + u' ' + before + kArrow + after;
+        changes << what + u' ' + before + words::kArrow + after;
 }
 
 } // namespace
@@ -32,18 +33,16 @@ MoveRecord::MoveRecord(const GameClock& game, const WallClock& wallClock, const 
                 [this](const QString& what, const QString& reason) { rowFailed(what, reason); }) {
     connect(&game, &GameClock::gameStarted, this, &MoveRecord::start);
     connect(&game, &GameClock::moveEnded, this, &MoveRecord::moveEnded);
-    connect(&game, &GameClock::paused, this, [this] { writeCurrent(QStringLiteral("中断")); });
-    connect(&game, &GameClock::resumed, this, [this] { writeCurrent(QStringLiteral("再開")); });
-    connect(&game, &GameClock::timeOutReached, this,
-            [this] { writeCurrent(QStringLiteral("時間切れ")); });
+    connect(&game, &GameClock::paused, this, [this] { writeCurrent(words::kPaused); });
+    connect(&game, &GameClock::resumed, this, [this] { writeCurrent(words::kResumed); });
+    connect(&game, &GameClock::timeOutReached, this, [this] { writeCurrent(words::kTimeOut); });
     connect(&game, &GameClock::gameDecided, this, &MoveRecord::ended);
     connect(&game, &GameClock::abandoned, this, &MoveRecord::abandoned);
     connect(&game, &GameClock::corrected, this, &MoveRecord::recordCorrection);
 }
 
 QString MoveRecord::headerRow() {
-    return QStringLiteral(
-        "対局開始,手数,手番,対局者,消費時間,持ち時間残り,秒読み,考慮時間残り,記事");
+    return words::kHeader;
 }
 
 QString MoveRecord::csvField(const QString& text) {
@@ -70,27 +69,27 @@ QString MoveRecord::startDateTime() const {
 void MoveRecord::start() {
     gameStart_ = startDateTime();
     moveStartedAt_ = game_.totalTime();
-    writeCurrent(QStringLiteral("開始"));
+    writeCurrent(words::kStarted);
 }
 
 void MoveRecord::moveEnded(Side side) {
     const ClockTime used = game_.totalTime() - moveStartedAt_;
     moveStartedAt_ = game_.totalTime();
-    write(side, game_.movesPlayed(), used, QStringLiteral("指し手"));
+    write(side, game_.movesPlayed(), used, words::kMoved);
 }
 
 // The last row holds the unfinished move, so the moves' seconds add up to the total time.
 void MoveRecord::ended() {
     if (game_.resigned())
-        writeCurrent(QStringLiteral("投了"));
-    writeCurrent(QStringLiteral("終局：") + game_.result().sentence());
+        writeCurrent(words::kResignation);
+    writeCurrent(words::kEnded + game_.result().sentence());
 }
 
 void MoveRecord::abandoned(Abandonment why) {
-    const QString reason = why == Abandonment::RepetitionDraw ? QStringLiteral("千日手")
-                           : why == Abandonment::Replay       ? QStringLiteral("指し直し")
-                                                              : QStringLiteral("中止");
-    writeCurrent(QStringLiteral("終局：") + reason);
+    const QString reason = why == Abandonment::RepetitionDraw ? words::kRepetitionDraw
+                           : why == Abandonment::Replay       ? words::kReplay
+                                                              : words::kStopped;
+    writeCurrent(words::kEnded + reason);
 }
 
 void MoveRecord::recordCorrection(const Correction::Checked& before) {
@@ -101,19 +100,18 @@ void MoveRecord::recordCorrection(const Correction::Checked& before) {
     for (const Side side : kBothSides) {
         const SideClock& was = before.clocks[indexOf(side)];
         const SideClock& is = after.clocks[indexOf(side)];
-        const QString role = roleName(side == game_.senteSide()) + u' ';
-        noteChange(changes, role + QStringLiteral("持ち時間"), was.mainTime.toText(),
-                   is.mainTime.toText());
-        noteChange(changes, role + QStringLiteral("秒読み"), QString::number(was.periodElapsed),
+        const QString role = words::role(side == game_.senteSide()) + u' ';
+        noteChange(changes, role + words::kMainTime, was.mainTime.toText(), is.mainTime.toText());
+        noteChange(changes, role + words::kPeriod, QString::number(was.periodElapsed),
                    QString::number(is.periodElapsed));
-        noteChange(changes, role + QStringLiteral("考慮時間"), was.considerationLeft.toText(),
+        noteChange(changes, role + words::kConsideration, was.considerationLeft.toText(),
                    is.considerationLeft.toText());
     }
-    noteChange(changes, QStringLiteral("手数"), QString::number(before.movesPlayed + 1),
+    noteChange(changes, words::kMoveNumber, QString::number(before.movesPlayed + 1),
                QString::number(after.movesPlayed + 1));
-    noteChange(changes, QStringLiteral("手番"), roleName(before.sideToMove == game_.senteSide()),
-               roleName(after.sideToMove == game_.senteSide()));
-    const QString event = QStringLiteral("修正：") + changes.join(QStringLiteral("、"));
+    noteChange(changes, words::kTurn, words::role(before.sideToMove == game_.senteSide()),
+               words::role(after.sideToMove == game_.senteSide()));
+    const QString event = words::kCorrected + changes.join(words::kChangeSeparator);
     if (before.sideToMove == after.sideToMove) {
         writeCurrent(event);
         return;
@@ -134,7 +132,7 @@ void MoveRecord::write(Side side, int moveNumber, ClockTime used, const QString&
     const QStringList fields = {
         gameStart_,
         QString::number(moveNumber),
-        roleName(side == game_.senteSide()),
+        words::role(side == game_.senteSide()),
         game_.name(side),
         QString::number(used.seconds()),
         clock.mainTime.toText(),

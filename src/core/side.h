@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <cstddef>
 
@@ -21,8 +20,3 @@ constexpr std::size_t indexOf(Side side) {
 
 // The role of a side in a game: sente moves first.
 enum class Role { Sente, Gote };
-
-// The role word of a side: 先手 for the one that moves first, else 後手.
-inline QString roleName(bool sente) {
-    return sente ? QStringLiteral("先手") : QStringLiteral("後手");
-}
