@@ -196,6 +196,11 @@ void GameClock::leaveUndecided() {
     emit abandoned(std::exchange(replayReason_, std::nullopt).value_or(Abandonment::Stopped));
 }
 
+void GameClock::timeOutWaitOver() {
+    if (awaitingTimeOutAnswer())
+        emit timeOutQuestion();
+}
+
 void GameClock::confirmTimeOut() {
     if (awaitingTimeOutAnswer())
         finish(lossFor(sideToMove_));

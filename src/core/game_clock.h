@@ -23,6 +23,10 @@ class WallClock;
 class GameClock : public QObject {
     Q_OBJECT
 public:
+    // The time-out question waits this long after the time-out, so that the last count is
+    // heard out and a move key still held is let go before a box takes the keyboard.
+    static constexpr int kTimeOutQuestionDelayMs = 3000;
+
     GameClock(const WallClock& wallClock, AudioDevice& audio, QObject* parent = nullptr);
 
     // Names from the players file's first two lines; a side without a line keeps its own.
@@ -48,6 +52,9 @@ public:
     std::optional<Side> replaySente() const;
     // The program ends: a game still undecided is left, told by abandoned().
     void abandon();
+    // The wait after a time-out is over: the question is asked, told by timeOutQuestion(),
+    // unless it has been answered or the game left.
+    void timeOutWaitOver();
     // The answers to the question after a time-out: the side to move lost on time, or it has
     // ten seconds more.
     void confirmTimeOut();
@@ -106,7 +113,9 @@ signals:
     void totalTimeChanged();
     void turnChanged();
     void moveNumberChanged();
+    // A side ran out: the question follows once the window's wait is over.
     void timeOutReached();
+    void timeOutQuestion();
     // The result is final, before it is said; gameEnded() follows once it has been.
     void gameDecided();
     void gameEnded();

@@ -36,8 +36,6 @@ constexpr int kOuterHeightTwips = 8630;
 // The tick follows each change of the wall clock's second; this only catches a missed one.
 constexpr int kTickBackstopMs = 1000;
 
-constexpr int kTimeOutQuestionDelayMs = 3000;
-
 struct MenuItem {
     QAction* MainWindow::*member;
     const char* name;
@@ -72,7 +70,11 @@ MainWindow::MainWindow(GameClock& game, MoveRecord& moveRecord, Services& servic
     timeOutTimer = new UiTimer(this, false, 0);
     tickTimer->followSecondsOf(&services.wallClock);
     connect(tickTimer, &UiTimer::timer, &game_, &GameClock::tick);
-    connect(timeOutTimer, &UiTimer::timer, this, &MainWindow::confirmTimeOut);
+    connect(timeOutTimer, &UiTimer::timer, this, [this] {
+        timeOutTimer->setEnabled(false);
+        timeOutTimer->setInterval(0);
+        game_.timeOutWaitOver();
+    });
     connectGame();
     new KeyPreview(this, input_, [this](std::optional<Command> command, const QKeyEvent&) {
         if (command)
@@ -137,9 +139,10 @@ void MainWindow::connectGame() {
     connect(game, &GameClock::playStateChanged, this, &MainWindow::showPlayState);
     connect(game, &GameClock::runningChanged, tickTimer, &UiTimer::setEnabled);
     connect(game, &GameClock::timeOutReached, this, [this] {
-        timeOutTimer->setInterval(kTimeOutQuestionDelayMs);
+        timeOutTimer->setInterval(GameClock::kTimeOutQuestionDelayMs);
         timeOutTimer->setEnabled(true);
     });
+    connect(game, &GameClock::timeOutQuestion, this, &MainWindow::confirmTimeOut);
     connect(game, &GameClock::gameEnded, this, &MainWindow::showGameEnd);
 }
 
@@ -257,10 +260,6 @@ void MainWindow::openSettingsForReplay(std::optional<bool> offerDraw) {
 }
 
 void MainWindow::confirmTimeOut() {
-    timeOutTimer->setEnabled(false);
-    timeOutTimer->setInterval(0);
-    if (!game_.awaitingTimeOutAnswer())
-        return;
     const QString loser = game_.name(game_.sideToMove());
     const int answer = services_.messageBoxes.ask(
         this, {loser + QStringLiteral("本当に終了しますか？"), QStringLiteral("終了"),

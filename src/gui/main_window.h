@@ -74,7 +74,7 @@ public:
     void toggleFullScreen();
     // Says the number typed in movesToSayEdit with 手にて 先手の勝ち, to try the voice.
     void sayTypedMoveCount();
-    // Three seconds after a time-out: confirm the loss on time, or give ten seconds back.
+    // The time-out question: confirm the loss on time, or give ten seconds back.
     void confirmTimeOut();
 
 protected:

@@ -174,3 +174,18 @@ TEST_F(TimeOut, AnEndedGameCanNeverBeResumedNorEndedAgain) {
         }
     }
 }
+
+// The question comes once the wait is over, and only while it still has to be answered.
+TEST_F(TimeOut, TheQuestionIsAskedAfterTheWaitUnlessAnswered) {
+    int asked = 0;
+    QObject::connect(&game, &GameClock::timeOutQuestion, [&] { ++asked; });
+    for (const bool answeredEarly : {false, true}) {
+        asked = 0;
+        runOut(Side::Left, Side::Left, 10, 0);
+        if (answeredEarly)
+            game.giveTenSecondsBack();
+        game.timeOutWaitOver();
+        EXPECT_EQ(asked, answeredEarly ? 0 : 1) << answeredEarly;
+        game.abandon();
+    }
+}
