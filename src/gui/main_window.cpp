@@ -225,7 +225,8 @@ void MainWindow::togglePause() {
 bool MainWindow::confirmed(const QString& text, const QString& title) {
     return services_.messageBoxes.ask(this, {text, title, MessageBoxRequest::Buttons::OkCancel,
                                              MessageBoxRequest::Icon::Warning,
-                                             MessageBoxRequest::Default::Cancel}) == kAnswerOk;
+                                             MessageBoxRequest::Default::Cancel}) ==
+           QDialog::Accepted;
 }
 
 void MainWindow::askToResign() {
@@ -261,11 +262,11 @@ void MainWindow::openSettingsForReplay(std::optional<bool> offerDraw) {
 
 void MainWindow::confirmTimeOut() {
     const QString loser = game_.name(game_.sideToMove());
-    const int answer = services_.messageBoxes.ask(
+    const QDialog::DialogCode answer = services_.messageBoxes.ask(
         this, {loser + QStringLiteral("本当に終了しますか？"), QStringLiteral("終了"),
                MessageBoxRequest::Buttons::OkCancel, MessageBoxRequest::Icon::Warning,
                MessageBoxRequest::Default::Cancel});
-    if (answer == kAnswerOk) {
+    if (answer == QDialog::Accepted) {
         game_.confirmTimeOut();
         return;
     }

@@ -53,10 +53,10 @@ void ResultDialog::keyPressEvent(QKeyEvent* event) {
 // A game left out of the result file is lost for good, so the close box asks first; a quick
 // Enter keeps the window.
 void ResultDialog::closeEvent(QCloseEvent* event) {
-    const int answer = messageBoxes_.ask(
+    const QDialog::DialogCode answer = messageBoxes_.ask(
         this, {QStringLiteral("記録せずに閉じますか？"), kTitle, MessageBoxRequest::Buttons::YesNo,
                MessageBoxRequest::Icon::Warning, MessageBoxRequest::Default::Cancel});
-    if (answer == kAnswerOk)
+    if (answer == QDialog::Accepted)
         event->accept();
     else
         event->ignore();
@@ -69,14 +69,14 @@ void ResultDialog::record() {
     const QString text = recordedBlock(summaryEdit->toPlainText());
     MessageBoxes& boxes = messageBoxes_;
     if (const QString lost = unencodableCharacters(text); !lost.isEmpty()) {
-        const int answer = boxes.ask(
+        const QDialog::DialogCode answer = boxes.ask(
             this, {QStringLiteral("次の文字は「%1」の文字コード（シフトJIS）で書けないため、"
                                   "「?」として記録されます：\n%2\n\n"
                                   "OK でこのまま記録します。キャンセルで戻って直せます。")
                        .arg(QString::fromUtf8(kResultFile), lost),
                    kTitle, MessageBoxRequest::Buttons::OkCancel, MessageBoxRequest::Icon::Warning,
                    MessageBoxRequest::Default::Cancel});
-        if (answer != kAnswerOk)
+        if (answer != QDialog::Accepted)
             return;
     }
     const auto failure = appendToFile(QString::fromUtf8(kResultFile), toCodePage932(text));

@@ -533,7 +533,7 @@ TEST_F(TimeOut, OkToTheQuestionEndsTheGameAndOffersTheResult) {
 
 TEST_F(TimeOut, CancelGivesTenSecondsBackAndTheClockRunsOn) {
     runOut(Side::Left, Side::Left, 30);
-    fakes.messageBoxes.answers = {kAnswerCancel, kAnswerOk};
+    fakes.messageBoxes.answers = {QDialog::Rejected, QDialog::Accepted};
     timeOutTimerFires();
     ASSERT_EQ(fakes.messageBoxes.asked.size(), 2u);
     EXPECT_EQ(fakes.messageBoxes.asked[1].text, "10秒戻します");

@@ -242,7 +242,7 @@ TEST_F(Pause, F4AsksTheSideToMoveBeforeItResigns) {
         SCOPED_TRACE(row.question);
         startWith(row.senteSide, row.toMove);
         fakes.messageBoxes.asked.clear();
-        fakes.messageBoxes.answers = {kAnswerCancel};
+        fakes.messageBoxes.answers = {QDialog::Rejected};
         pressShortcut(Qt::Key_F4);
         ASSERT_EQ(fakes.messageBoxes.asked.size(), 1u);
         const MessageBoxRequest ask = fakes.messageBoxes.asked[0];
@@ -312,7 +312,7 @@ TEST_F(Pause, AReplaySettledAsADrawInstead) {
 
 TEST_F(Pause, ARepetitionDrawCancelledOrLeftUnstartedGoesOnWithTheSameGame) {
     startWith(Side::Left, Side::Right);
-    fakes.messageBoxes.answers = {kAnswerCancel};
+    fakes.messageBoxes.answers = {QDialog::Rejected};
     pressShortcut(Qt::Key_F5);
     ASSERT_EQ(fakes.messageBoxes.asked.size(), 1u);
     EXPECT_EQ(fakes.messageBoxes.asked[0].text, "千日手？");

@@ -70,7 +70,7 @@ TEST_F(ResultWindow, ALaterGameIsAppendedWithTheEditsMade) {
 }
 
 TEST_F(ResultWindow, TheCloseBoxAsksAndRecordsNothing) {
-    boxes.answers = {kAnswerCancel, kAnswerOk};
+    boxes.answers = {QDialog::Rejected, QDialog::Accepted};
     window.close();
     EXPECT_TRUE(window.isVisible());
     window.close();
@@ -128,7 +128,7 @@ TEST_F(ResultWindow, KeysHitAfterTheResultMessageStayOutOfTheRecord) {
 
 TEST_F(ResultWindow, CharactersTheCodePageCantHoldAreNamedFirst) {
     window.summaryEdit->appendPlainText("한국 😀 한");
-    boxes.answers = {kAnswerCancel};
+    boxes.answers = {QDialog::Rejected};
     record();
     ASSERT_EQ(boxes.asked.size(), 1u);
     const MessageBoxRequest& box = boxes.asked[0];

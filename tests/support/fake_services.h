@@ -11,13 +11,13 @@
 class ScriptedMessageBoxes final : public MessageBoxes {
 public:
     std::vector<MessageBoxRequest> asked;
-    std::deque<int> answers;
+    std::deque<QDialog::DialogCode> answers;
 
-    int ask(QWidget*, const MessageBoxRequest& request) override {
+    QDialog::DialogCode ask(QWidget*, const MessageBoxRequest& request) override {
         asked.push_back(request);
         if (answers.empty())
-            return kAnswerOk;
-        const int answer = answers.front();
+            return QDialog::Accepted;
+        const QDialog::DialogCode answer = answers.front();
         answers.pop_front();
         return answer;
     }

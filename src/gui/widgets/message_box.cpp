@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-int QtMessageBoxes::ask(QWidget* parent, const MessageBoxRequest& request) {
+QDialog::DialogCode QtMessageBoxes::ask(QWidget* parent, const MessageBoxRequest& request) {
     using R = MessageBoxRequest;
     QMessageBox box(parent);
     box.setTextFormat(Qt::PlainText); // names come from files and users
@@ -27,7 +27,7 @@ int QtMessageBoxes::ask(QWidget* parent, const MessageBoxRequest& request) {
         box.setEscapeButton(cancel);
     box.setDefaultButton(request.defaultButton == R::Default::Cancel && cancel ? cancel : ok);
     box.exec();
-    return cancel && box.clickedButton() != ok ? kAnswerCancel : kAnswerOk;
+    return cancel && box.clickedButton() != ok ? QDialog::Rejected : QDialog::Accepted;
 }
 
 void tellBadNumber(MessageBoxes& boxes, QWidget* dialog) {

@@ -9,7 +9,7 @@
 namespace {
 
 // Asks through a real message box and answers it with a key.
-int answerWithKey(const MessageBoxRequest& request, Qt::Key key) {
+QDialog::DialogCode answerWithKey(const MessageBoxRequest& request, Qt::Key key) {
     QTimer::singleShot(50, [key] {
         if (QWidget* box = QApplication::activeModalWidget())
             QTest::keyClick(box, key);
@@ -24,12 +24,12 @@ TEST(QtMessageBoxes, DefaultAndEscapeButtonsAnswerAsTheClockExpects) {
     using R = MessageBoxRequest;
     const R confirm{"左本当に終了しますか？", "終了", R::Buttons::OkCancel, R::Icon::Warning,
                     R::Default::Cancel};
-    EXPECT_EQ(answerWithKey(confirm, Qt::Key_Return), kAnswerCancel);
-    EXPECT_EQ(answerWithKey(confirm, Qt::Key_Escape), kAnswerCancel);
+    EXPECT_EQ(answerWithKey(confirm, Qt::Key_Return), QDialog::Rejected);
+    EXPECT_EQ(answerWithKey(confirm, Qt::Key_Escape), QDialog::Rejected);
     const R resign{"左さん本当に投了しますか？", "投了", R::Buttons::OkCancel, R::Icon::Warning};
-    EXPECT_EQ(answerWithKey(resign, Qt::Key_Return), kAnswerOk);
-    EXPECT_EQ(answerWithKey({"10秒戻します", "戻します"}, Qt::Key_Return), kAnswerOk);
-    EXPECT_EQ(answerWithKey({"<b>名前</b>", "終了"}, Qt::Key_Escape), kAnswerOk);
+    EXPECT_EQ(answerWithKey(resign, Qt::Key_Return), QDialog::Accepted);
+    EXPECT_EQ(answerWithKey({"10秒戻します", "戻します"}, Qt::Key_Return), QDialog::Accepted);
+    EXPECT_EQ(answerWithKey({"<b>名前</b>", "終了"}, Qt::Key_Escape), QDialog::Accepted);
 }
 
 TEST(QtMessageBoxes, TextIsPlain) {
