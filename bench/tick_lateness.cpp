@@ -34,7 +34,7 @@ void run(MainWindow& w, const WallClock& clock, int interval, bool aligned, int 
     std::vector<int> lateness;
     ClockTime counted = w.game().totalTime();
     QEventLoop loop;
-    const auto connection = QObject::connect(w.tickTimer, &UiTimer::timer, [&] {
+    const auto connection = QObject::connect(w.tickTimer, &UiTimer::timeout, [&] {
         if (w.game().totalTime() == counted)
             return;
         counted = w.game().totalTime();

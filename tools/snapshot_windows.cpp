@@ -74,10 +74,10 @@ int main(int argc, char* argv[]) {
 
     // The piece toss at a few steps of its animation, driven step by step.
     TossDialog toss(Side::Left, system.random, &settings);
-    toss.animationTimer->setEnabled(false);
+    toss.animationTimer->setActive(false);
     int step = 0;
     for (const int shot : {0, 1, 2, 3, 30, 66, 74, 91}) {
-        for (; step < shot && !toss.closeTimer->enabled(); ++step)
+        for (; step < shot && !toss.closeTimer->isActive(); ++step)
             toss.animateStep();
         ok = ok && save(&toss, folder, qPrintable(QStringLiteral("toss_dialog-%1").arg(shot)));
     }

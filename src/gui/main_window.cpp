@@ -69,9 +69,9 @@ MainWindow::MainWindow(GameClock& game, MoveRecord& moveRecord, Services& servic
     tickTimer = new UiTimer(this, false, kTickBackstopMs);
     timeOutTimer = new UiTimer(this, false, 0);
     tickTimer->followSecondsOf(&services.wallClock);
-    connect(tickTimer, &UiTimer::timer, &game_, &GameClock::tick);
-    connect(timeOutTimer, &UiTimer::timer, this, [this] {
-        timeOutTimer->setEnabled(false);
+    connect(tickTimer, &UiTimer::timeout, &game_, &GameClock::tick);
+    connect(timeOutTimer, &UiTimer::timeout, this, [this] {
+        timeOutTimer->setActive(false);
         timeOutTimer->setInterval(0);
         game_.timeOutWaitOver();
     });
@@ -137,10 +137,10 @@ void MainWindow::buildMenus() {
 void MainWindow::connectGame() {
     GameClock* game = &game_;
     connect(game, &GameClock::playStateChanged, this, &MainWindow::showPlayState);
-    connect(game, &GameClock::runningChanged, tickTimer, &UiTimer::setEnabled);
+    connect(game, &GameClock::runningChanged, tickTimer, &UiTimer::setActive);
     connect(game, &GameClock::timeOutReached, this, [this] {
         timeOutTimer->setInterval(GameClock::kTimeOutQuestionDelayMs);
-        timeOutTimer->setEnabled(true);
+        timeOutTimer->setActive(true);
     });
     connect(game, &GameClock::timeOutQuestion, this, &MainWindow::confirmTimeOut);
     connect(game, &GameClock::gameEnded, this, &MainWindow::showGameEnd);

@@ -31,8 +31,8 @@ TossDialog::TossDialog(Side tosser, RandomSource& random, QWidget* parent)
     buildLayout();
     animationTimer = new UiTimer(this, false, 50);
     closeTimer = new UiTimer(this, false, 3000);
-    connect(animationTimer, &UiTimer::timer, this, &TossDialog::animateStep);
-    connect(closeTimer, &UiTimer::timer, this, &TossDialog::closeAfterResult);
+    connect(animationTimer, &UiTimer::timeout, this, &TossDialog::animateStep);
+    connect(closeTimer, &UiTimer::timeout, this, &TossDialog::closeAfterResult);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(tossAgainButton, &QPushButton::clicked, this, &TossDialog::toss);
     startFresh();
@@ -76,7 +76,7 @@ void TossDialog::toss() {
     facesLabel->clear();
     firstPlayerLabel->clear();
     toss_.start(random_);
-    animationTimer->setEnabled(true);
+    animationTimer->setActive(true);
 }
 
 void TossDialog::showFrame(std::size_t piece, int frame) {
@@ -92,17 +92,17 @@ void TossDialog::animateStep() {
 }
 
 void TossDialog::finish() {
-    animationTimer->setEnabled(false);
+    animationTimer->setActive(false);
     const int promoted = toss_.promotedFaces();
     facesLabel->setText(outcomeLine1(promoted));
     firstPlayerLabel->setText(outcomeLine2(promoted));
     // The tosser moves first with pawn faces in the majority.
     emit firstPlayerDecided(toss_.tosserMovesFirst() ? tosser_ : opposite(tosser_));
-    closeTimer->setEnabled(true);
+    closeTimer->setActive(true);
     cancelButton->hide();
 }
 
 void TossDialog::closeAfterResult() {
-    closeTimer->setEnabled(false);
+    closeTimer->setActive(false);
     accept();
 }

@@ -227,9 +227,9 @@ TEST_F(MainWindowStartUp, HasTheIdleMenusTimersAndHiddenControls) {
     EXPECT_EQ(bar[0]->text(), "対局");
     EXPECT_EQ(bar[1]->text(), "ヘルプ");
 
-    EXPECT_FALSE(w.tickTimer->enabled());
+    EXPECT_FALSE(w.tickTimer->isActive());
     EXPECT_EQ(w.tickTimer->interval(), 1000);
-    EXPECT_FALSE(w.timeOutTimer->enabled());
+    EXPECT_FALSE(w.timeOutTimer->isActive());
     EXPECT_EQ(w.timeOutTimer->interval(), 0);
 
     w.show();
@@ -335,7 +335,7 @@ using Tick = MainWindowInPlay;
 
 TEST_F(Tick, TheLabelsAndTheTickTimerFollowTheCountedSeconds) {
     startGame(w, {.leftMinutes = 1, .leftByoyomi = 10, .leftConsideration = "1"});
-    EXPECT_TRUE(w.tickTimer->enabled());
+    EXPECT_TRUE(w.tickTimer->isActive());
     EXPECT_EQ(w.tickTimer->interval(), 1000);
     seconds(1);
     EXPECT_EQ(w.clockFace->leftMainTimeLabel->text(), "0:00:59");
@@ -350,15 +350,15 @@ TEST_F(Tick, TheLabelsAndTheTickTimerFollowTheCountedSeconds) {
     EXPECT_EQ(w.clockFace->leftConsiderationLabel->text(), "0");
 
     w.game().pause();
-    EXPECT_FALSE(w.tickTimer->enabled());
+    EXPECT_FALSE(w.tickTimer->isActive());
     w.game().resume();
-    EXPECT_TRUE(w.tickTimer->enabled());
+    EXPECT_TRUE(w.tickTimer->isActive());
 
     seconds(60);
     EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "60");
     EXPECT_EQ(w.clockFace->totalTimeLabel->text(), "0:02:10");
-    EXPECT_FALSE(w.tickTimer->enabled());
-    EXPECT_TRUE(w.timeOutTimer->enabled());
+    EXPECT_FALSE(w.tickTimer->isActive());
+    EXPECT_TRUE(w.timeOutTimer->isActive());
     EXPECT_EQ(w.timeOutTimer->interval(), 3000);
     // The side not to move was never touched.
     EXPECT_EQ(w.clockFace->rightMainTimeLabel->text(), "0:15:00");
@@ -465,13 +465,13 @@ protected:
             pressKey(w, moveKeyOf(w.game().sideToMove()));
         for (int s = 0; s < 100 && w.game().running(); ++s)
             nextSecond(w, fakes.wallClock);
-        ASSERT_TRUE(w.timeOutTimer->enabled());
+        ASSERT_TRUE(w.timeOutTimer->isActive());
         fakes.messageBoxes.asked.clear();
         fakes.audio.log.clear();
     }
 
     // Three seconds after the time-out.
-    void timeOutTimerFires() { emit w.timeOutTimer->timer(); }
+    void timeOutTimerFires() { emit w.timeOutTimer->timeout(); }
 
     // Tries every way of pausing or resuming and of ending the game from the keyboard; any
     // window one of them opens is closed again and counted.
@@ -524,7 +524,7 @@ TEST_F(TimeOut, OkToTheQuestionEndsTheGameAndOffersTheResult) {
         EXPECT_EQ(ask.defaultButton, MessageBoxRequest::Default::Cancel);
         EXPECT_EQ(fakes.messageBoxes.asked[1].text, QString::fromUtf8(row.message));
         EXPECT_TRUE(resultOffered);
-        EXPECT_FALSE(w.timeOutTimer->enabled());
+        EXPECT_FALSE(w.timeOutTimer->isActive());
         EXPECT_EQ(w.timeOutTimer->interval(), 0);
         EXPECT_FALSE(w.pauseAction->isEnabled());
         EXPECT_TRUE(w.settingsAction->isEnabled());
@@ -540,8 +540,8 @@ TEST_F(TimeOut, CancelGivesTenSecondsBackAndTheClockRunsOn) {
     EXPECT_EQ(fakes.messageBoxes.asked[1].title, "戻します");
     EXPECT_EQ(fakes.messageBoxes.asked[1].buttons, MessageBoxRequest::Buttons::Ok);
     EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "20");
-    EXPECT_TRUE(w.tickTimer->enabled());
-    EXPECT_FALSE(w.timeOutTimer->enabled());
+    EXPECT_TRUE(w.tickTimer->isActive());
+    EXPECT_FALSE(w.timeOutTimer->isActive());
     EXPECT_TRUE(w.pauseAction->isEnabled()); // the game can be paused again
     seconds(1);
     EXPECT_EQ(w.clockFace->leftPeriodLabel->text(), "21");
@@ -550,12 +550,12 @@ TEST_F(TimeOut, CancelGivesTenSecondsBackAndTheClockRunsOn) {
 TEST_F(TimeOut, TheTimerWithoutATimeOutOnlyDisarms) {
     startGame(w);
     w.timeOutTimer->setInterval(3000);
-    w.timeOutTimer->setEnabled(true);
+    w.timeOutTimer->setActive(true);
     timeOutTimerFires();
-    EXPECT_FALSE(w.timeOutTimer->enabled());
+    EXPECT_FALSE(w.timeOutTimer->isActive());
     EXPECT_EQ(w.timeOutTimer->interval(), 0);
     EXPECT_TRUE(fakes.messageBoxes.asked.empty());
-    EXPECT_TRUE(w.tickTimer->enabled());
+    EXPECT_TRUE(w.tickTimer->isActive());
 }
 
 TEST_F(TimeOut, NothingButTheQuestionActsOnTheGameAndAnEndedGameStaysEnded) {
@@ -565,8 +565,8 @@ TEST_F(TimeOut, NothingButTheQuestionActsOnTheGameAndAnEndedGameStaysEnded) {
     EXPECT_EQ(tryToRevive(), 0);
     EXPECT_TRUE(fakes.messageBoxes.asked.empty());
     EXPECT_TRUE(fakes.audio.log.empty());
-    EXPECT_FALSE(w.tickTimer->enabled());
-    EXPECT_TRUE(w.timeOutTimer->enabled());
+    EXPECT_FALSE(w.tickTimer->isActive());
+    EXPECT_TRUE(w.timeOutTimer->isActive());
     EXPECT_TRUE(w.game().awaitingTimeOutAnswer());
 
     onModal<ResultDialog>([](ResultDialog& dialog) { dialog.reject(); });
@@ -577,7 +577,7 @@ TEST_F(TimeOut, NothingButTheQuestionActsOnTheGameAndAnEndedGameStaysEnded) {
     EXPECT_EQ(tryToRevive(), 0);
     EXPECT_TRUE(fakes.messageBoxes.asked.empty());
     EXPECT_TRUE(fakes.audio.log.empty());
-    EXPECT_FALSE(w.tickTimer->enabled());
+    EXPECT_FALSE(w.tickTimer->isActive());
     nextSecond(w, fakes.wallClock);
     EXPECT_EQ(w.clockFace->totalTimeLabel->text(), total);
 }

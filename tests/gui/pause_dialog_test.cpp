@@ -54,7 +54,7 @@ protected:
 
     void expectShown(const Shown& s, int line) {
         SCOPED_TRACE(line);
-        EXPECT_EQ(w.tickTimer->enabled(), s.running);
+        EXPECT_EQ(w.tickTimer->isActive(), s.running);
         EXPECT_EQ(w.pauseAction->isEnabled(), s.pauseOpen);
         EXPECT_EQ(w.pauseAction->text(), QString::fromUtf8(s.pauseCaption));
         EXPECT_EQ(w.resignAction->isEnabled(), s.resignOpen);
@@ -345,7 +345,7 @@ TEST_F(Pause, ResumedAfterAnUnstartedReplayTheGameKeepsItsColours) {
     onModal<SettingsDialog>([](SettingsDialog& settings) { settings.close(); });
     pressShortcut(Qt::Key_F5);
     pressKey(w, Qt::Key_P);
-    ASSERT_TRUE(w.tickTimer->enabled());
+    ASSERT_TRUE(w.tickTimer->isActive());
 
     bool leftSenteOffered = false;
     onModal<SettingsDialog>([&leftSenteOffered](SettingsDialog& settings) {

@@ -123,7 +123,7 @@ protected:
         for (const QAction* action : w.findChildren<QAction*>())
             shown << action->objectName() + '=' + action->text() + ' ' +
                          QString::number(action->isEnabled());
-        shown << QString::number(w.tickTimer->enabled());
+        shown << QString::number(w.tickTimer->isActive());
         return shown;
     }
 
@@ -337,7 +337,7 @@ TEST_F(SettingsFromTheMainWindow, TheDefaultsGameAsTheMainWindowShowsIt) {
                          w.clockFace->rightRemainingCaption})
         EXPECT_EQ(label->textColor(), kNavy);
 
-    EXPECT_TRUE(w.tickTimer->enabled());
+    EXPECT_TRUE(w.tickTimer->isActive());
     EXPECT_TRUE(w.pauseAction->isEnabled());
     EXPECT_EQ(w.pauseAction->text(), "対局中断(P)");
     EXPECT_TRUE(w.resignAction->isEnabled());

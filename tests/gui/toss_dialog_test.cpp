@@ -27,9 +27,9 @@ bool sameImage(const QLabel* a, const QLabel* b) {
 
 // Turns the pieces by hand, the animation timer stopped, until they rest; the steps taken.
 int runToRest(TossDialog& toss) {
-    toss.animationTimer->setEnabled(false);
+    toss.animationTimer->setActive(false);
     int steps = 0;
-    while (!toss.closeTimer->enabled() && steps < 200) {
+    while (!toss.closeTimer->isActive() && steps < 200) {
         toss.animateStep();
         ++steps;
     }
@@ -99,13 +99,13 @@ TEST_F(TossDialogTest, EachPieceShowsItsFrameAtEveryStepAndTheOutcomeComesWithTh
     for (const Faces faces : {Faces{0, 0, 0}, Faces{1, 1, 1}, Faces{0, 1, 1}}) {
         drawNext(faces);
         TossDialog toss(Side::Left, fakes.random, &settings);
-        toss.animationTimer->setEnabled(false);
+        toss.animationTimer->setActive(false);
         bool resting = false;
         while (!resting) {
             EXPECT_TRUE(toss.facesLabel->text().isEmpty());
             EXPECT_TRUE(toss.firstPlayerLabel->text().isEmpty());
             toss.animateStep();
-            resting = toss.closeTimer->enabled();
+            resting = toss.closeTimer->isActive();
             for (std::size_t i = 0; i < 3; ++i) {
                 const int frame = toss.pieces().pieces()[i].frame;
                 EXPECT_TRUE(sameImage(toss.pieceImages[i], toss.frameImages[frame])) << i;
@@ -116,7 +116,7 @@ TEST_F(TossDialogTest, EachPieceShowsItsFrameAtEveryStepAndTheOutcomeComesWithTh
         for (std::size_t i = 0; i < 3; ++i)    // frame 0 the pawn face, frame 4 the promoted one
             EXPECT_TRUE(sameImage(toss.pieceImages[i], toss.frameImages[4 * faces[i]]));
         EXPECT_FALSE(toss.facesLabel->text().isEmpty());
-        EXPECT_FALSE(toss.animationTimer->enabled());
+        EXPECT_FALSE(toss.animationTimer->isActive());
     }
 }
 
@@ -129,7 +129,7 @@ TEST_F(TossDialogTest, EachTossStartsAfreshFromThePawnFaceAndLeavesTheOtherField
             for (QLabel* piece : toss.pieceImages)
                 EXPECT_TRUE(sameImage(piece, toss.frameImages[0]));
             EXPECT_TRUE(toss.facesLabel->text().isEmpty());
-            EXPECT_TRUE(toss.animationTimer->enabled());
+            EXPECT_TRUE(toss.animationTimer->isActive());
             // Once on opening, once more before the third piece.
             EXPECT_EQ(fakes.random.seedings, seedings + 2);
             runToRest(toss);
@@ -145,7 +145,7 @@ TEST_F(TossDialogTest, EachTossStartsAfreshFromThePawnFaceAndLeavesTheOtherField
 TEST_F(TossDialogTest, CancelClosesTheWindowAndPicksNobody) {
     drawNext({0, 0, 0}); // would pick the right side, who tosses
     tossWith(settings.rightTossButton, [](TossDialog& toss) {
-        toss.animationTimer->setEnabled(false);
+        toss.animationTimer->setActive(false);
         for (int i = 0; i < 20; ++i)
             toss.animateStep();
         QTest::mouseClick(toss.cancelButton, Qt::LeftButton);
@@ -168,7 +168,7 @@ TEST_F(TossDialogTest, TheOutcomeShowsForThreeSecondsThenTheWindowClosesItself) 
     EXPECT_FALSE(toss.isVisible());
     EXPECT_GE(shown.elapsed(), 2900);
     EXPECT_EQ(toss.result(), QDialog::Accepted);
-    EXPECT_FALSE(toss.closeTimer->enabled());
+    EXPECT_FALSE(toss.closeTimer->isActive());
 }
 
 // The toss button lies out of view; no key may toss again and change the outcome unseen.
@@ -184,5 +184,5 @@ TEST_F(TossDialogTest, NoKeyTossesAgainUnseen) {
     for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
         pressKey(toss, key);
     EXPECT_EQ(toss.facesLabel->text(), outcome);
-    EXPECT_FALSE(toss.animationTimer->enabled());
+    EXPECT_FALSE(toss.animationTimer->isActive());
 }

@@ -9,23 +9,23 @@ constexpr int kAfterSecondMs = 1;
 
 } // namespace
 
-UiTimer::UiTimer(QObject* parent, bool enabled, int interval)
+UiTimer::UiTimer(QObject* parent, bool active, int interval)
     : QObject(parent)
-    , enabled_(enabled)
+    , active_(active)
     , interval_(interval) {
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &UiTimer::timer);
+    connect(&timer_, &QTimer::timeout, this, &UiTimer::timeout);
     secondTimer_.setTimerType(Qt::PreciseTimer);
     secondTimer_.setSingleShot(true);
     connect(&secondTimer_, &QTimer::timeout, this, [this] {
         armForNextSecond();
-        emit timer();
+        emit timeout();
     });
     restart();
 }
 
-void UiTimer::setEnabled(bool enabled) {
-    enabled_ = enabled;
+void UiTimer::setActive(bool active) {
+    active_ = active;
     restart();
 }
 
@@ -48,7 +48,7 @@ std::optional<int> UiTimer::nextSecondWakeUpMs() const {
 void UiTimer::restart() {
     timer_.stop();
     secondTimer_.stop();
-    if (!enabled_ || interval_ <= 0)
+    if (!active_ || interval_ <= 0)
         return;
     timer_.start(interval_);
     if (clock_)

@@ -6,19 +6,19 @@
 
 class WallClock;
 
-// A window timer as the clock's handlers use it: an enabled flag and an interval in
-// milliseconds, firing on the user-interface thread only while it is enabled and its
+// A window timer as the clock's handlers use it: active or not, and an interval in
+// milliseconds, firing timeout() on the user-interface thread only while active and its
 // interval is above 0. Changing either restarts the count.
 class UiTimer : public QObject {
     Q_OBJECT
 public:
-    UiTimer(QObject* parent, bool enabled, int interval);
+    UiTimer(QObject* parent, bool active, int interval);
 
-    bool enabled() const { return enabled_; }
+    bool isActive() const { return active_; }
     int interval() const { return interval_; }
-    void setEnabled(bool enabled);
+    void setActive(bool active);
     void setInterval(int milliseconds);
-    // Also fires just after each change of the wall clock's second while enabled, so that a
+    // Also fires just after each change of the wall clock's second while active, so that a
     // handler counting seconds sees the change within milliseconds, whatever the interval.
     void followSecondsOf(const WallClock* clock);
     // How long after its arming the wake-up for the next change of second comes; none while
@@ -26,7 +26,7 @@ public:
     std::optional<int> nextSecondWakeUpMs() const;
 
 signals:
-    void timer();
+    void timeout();
 
 private:
     void restart();
@@ -35,6 +35,6 @@ private:
     QTimer timer_;
     QTimer secondTimer_;
     const WallClock* clock_ = nullptr;
-    bool enabled_;
+    bool active_;
     int interval_;
 };

@@ -14,7 +14,7 @@ TEST(UiTimer, WakesJustAfterEachChangeOfTheWallClocksSecond) {
         UiTimer timer(nullptr, false, interval);
         timer.followSecondsOf(&clock);
         EXPECT_EQ(timer.nextSecondWakeUpMs(), std::nullopt) << interval;
-        timer.setEnabled(true);
+        timer.setActive(true);
         EXPECT_EQ(timer.nextSecondWakeUpMs(), 701) << interval;
         clock.now.setTime(QTime(10, 0, 0, 999));
         timer.setInterval(interval); // as the clock does when a consideration minute starts
@@ -22,11 +22,11 @@ TEST(UiTimer, WakesJustAfterEachChangeOfTheWallClocksSecond) {
 
         // The wake-up arms the next one from the time it reads then.
         clock.now.setTime(QTime(10, 0, 1, 4));
-        QSignalSpy fired(&timer, &UiTimer::timer);
+        QSignalSpy fired(&timer, &UiTimer::timeout);
         EXPECT_TRUE(QTest::qWaitFor([&timer] { return timer.nextSecondWakeUpMs() != 2; }, 5000));
         EXPECT_EQ(timer.nextSecondWakeUpMs(), 997) << interval;
         EXPECT_FALSE(fired.isEmpty());
-        timer.setEnabled(false);
+        timer.setActive(false);
         EXPECT_EQ(timer.nextSecondWakeUpMs(), std::nullopt) << interval;
     }
 }
