@@ -44,7 +44,7 @@ public:
     MoveRecord& moveRecord() { return moveRecord_; }
     Services& services() { return services_; }
 
-    // Loaded on first use; their close boxes unload them.
+    // Loaded on first use; their close boxes discard them.
     LoadedOnUse<SettingsDialog> settings;
     LoadedOnUse<PauseDialog> pauseDialog;
 

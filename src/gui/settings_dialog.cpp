@@ -103,7 +103,7 @@ SettingsDialog::SettingsDialog(GameClock& game, InputLayer& input, Services& ser
     buildLayout();
     new KeyPreview(this, input, [this](std::optional<Command> command, const QKeyEvent& key) {
         if (command == Command::CloseSettings) {
-            unload();
+            discard();
             return true;
         }
         // No button answers Enter or Esc: Enter is side 2's move key. In a name box Enter

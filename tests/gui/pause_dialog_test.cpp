@@ -338,7 +338,7 @@ TEST_F(Pause, ARepetitionDrawCancelledOrLeftUnstartedGoesOnWithTheSameGame) {
     EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "2手目");
 }
 
-// Leaving the dialog by its close box unloads it, so its colour options start afresh; the
+// Leaving the dialog by its close box discards it, so its colour options start afresh; the
 // resumed game still knows its own colours.
 TEST_F(Pause, ResumedAfterAnUnstartedReplayTheGameKeepsItsColours) {
     startWith(Side::Right, Side::Right);

@@ -2,12 +2,12 @@
 
 #include <QCloseEvent>
 
-void ReusableDialog::unload() {
-    unloadRequested_ = true;
+void ReusableDialog::discard() {
+    discardRequested_ = true;
     close();
 }
 
 void ReusableDialog::closeEvent(QCloseEvent* event) {
-    unloadRequested_ = true;
+    discardRequested_ = true;
     QDialog::closeEvent(event);
 }

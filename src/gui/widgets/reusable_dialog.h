@@ -5,24 +5,24 @@
 #include <memory>
 
 // A dialog that its buttons hide and keep for the next showing, while its close box (or
-// unload()) discards it, so that the next showing starts from its designed contents.
+// discard()) discards it, so that the next showing starts from its designed contents.
 class ReusableDialog : public QDialog {
     Q_OBJECT
 public:
     using QDialog::QDialog;
 
-    bool unloadRequested() const { return unloadRequested_; }
+    bool discardRequested() const { return discardRequested_; }
     // Closes the dialog for good.
-    void unload();
+    void discard();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    bool unloadRequested_ = false;
+    bool discardRequested_ = false;
 };
 
-// Holds a reusable dialog: loaded on first use, dropped after a showing that unloaded it.
+// Holds a reusable dialog: loaded on first use, dropped after a showing that discarded it.
 template <typename T> class LoadedOnUse {
 public:
     explicit LoadedOnUse(std::function<std::unique_ptr<T>()> load)
@@ -37,7 +37,7 @@ public:
 
     void showModal() {
         get().exec();
-        if (dialog_ && dialog_->unloadRequested())
+        if (dialog_ && dialog_->discardRequested())
             dialog_.reset();
     }
 
