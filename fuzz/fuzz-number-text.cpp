@@ -26,8 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             require(*bad == field);
             continue;
         }
+        require(!outOfRange(field, text)); // the dialog keeps what the clock takes
         const auto& clocks = std::get<GameSettings::Checked>(checked).clocks;
-        const double maximum = fieldMaximum(field);
+        const int maximum = ruleOf(field).maximum;
         const std::size_t side = i < 4 ? i / 2 : i - 4;
         const SideClock& clock = clocks[side];
         if (i < 4) {
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             require(seconds >= 0 && seconds <= maximum * unit && seconds % unit == 0);
         } else {
             require(clock.considerationLeft >= Decimal(0) &&
-                    clock.considerationLeft <= Decimal(int(maximum)));
+                    clock.considerationLeft <= Decimal(maximum));
         }
     }
     return 0;
