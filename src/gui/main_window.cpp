@@ -15,13 +15,8 @@
 #include "gui/settings_dialog.h"
 #include "gui/widgets/alt_key_guard.h"
 #include "gui/widgets/app_icon.h"
-#include "gui/widgets/drawing.h"
 #include "gui/widgets/key_preview.h"
-#include "gui/widgets/label.h"
 #include "gui/widgets/message_box.h"
-#include "gui/widgets/piece_pictures.h"
-#include "gui/widgets/scaled_face.h"
-#include "gui/widgets/scaled_picture.h"
 #include "gui/widgets/ui_timer.h"
 #include "gui/widgets/window_geometry.h"
 
