@@ -96,16 +96,9 @@ void Announcer::playAndWait(const QString& clip) {
 }
 
 void Announcer::send(const QString& clip, bool wait) {
-    const QString path = clip.isEmpty() ? QString() : QStringLiteral("sound/") + clip;
-    // The wait flag holds for one step, so it is set again before each.
-    const auto step = [&](auto&& action) {
-        if (wait)
-            device_.setWait(true);
-        action();
-    };
-    step([&] { device_.command(AudioCommand::Close); });
-    step([&] { device_.setFileName(path); });
-    step([&] { device_.command(AudioCommand::Open); });
-    step([&] { device_.command(AudioCommand::Rewind); });
-    step([&] { device_.command(AudioCommand::Play); });
+    device_.play(clip.isEmpty() ? QString() : QStringLiteral("sound/") + clip, wait);
+}
+
+void Announcer::afterSaid(QObject* context, std::function<void()> then) {
+    device_.afterClips(context, std::move(then));
 }

@@ -4,9 +4,11 @@
 #include "core/game_result.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class AudioDevice;
+class QObject;
 
 // The clip catalogue: every clip the clock says, by its file name in the sound folder.
 namespace clip {
@@ -29,9 +31,8 @@ inline const QString kGreeting = QStringLiteral("Yoroone.wav");
 
 } // namespace clip
 
-// The clock's voice, through the one audio device. Every request first closes what the
-// device had open, so a clip played without waiting is cut off by the next one; clips that
-// must be heard one after another are waited for.
+// The clock's voice, through the one audio device: a clip played without waiting is cut off
+// by the next one; clips that must be heard one after another are waited for.
 class Announcer {
 public:
     explicit Announcer(AudioDevice& device);
@@ -49,6 +50,8 @@ public:
     // Any clip of the sound folder, by its file name; an empty name plays nothing.
     void play(const QString& clip);
     void playAndWait(const QString& clip);
+    // Calls then once all that was asked for has been said, unless context is gone by then.
+    void afterSaid(QObject* context, std::function<void()> then);
 
 private:
     void send(const QString& clip, bool wait);

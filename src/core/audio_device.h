@@ -1,24 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
-// The one audio path of the clock: a wave player that holds at most one open clip. The
-// commands take the names the play procedures use. Every failure is silent: a player
-// without a device, a missing or broken file or an empty name simply plays nothing.
-enum class AudioCommand {
-    Close,       // stop and drop the open clip
-    Open,        // load the clip named by the file name
-    Rewind,      // position at the start of the clip
-    Play,        // play from the position
-    CloseDevice, // release the device when the program ends
-};
+class QObject;
 
+// The one audio path of the clock: a wave player that plays one clip at a time. Every
+// failure is silent: a player without a device, a missing or broken file or an empty path
+// simply plays nothing.
 class AudioDevice {
 public:
     virtual ~AudioDevice() = default;
-    // With the wait flag set, the next command returns only when the device has finished
-    // it: Play when the clip has been heard to its end. The flag holds for one command.
-    virtual void setWait(bool wait) = 0;
-    virtual void setFileName(const QString& path) = 0;
-    virtual void command(AudioCommand command) = 0;
+    // Plays the clip at path, cutting off the one still playing. With wait, returns only when
+    // it has been heard to its end.
+    virtual void play(const QString& path, bool wait) = 0;
+    // Cuts off the clip playing, and frees a caller waiting for it.
+    virtual void stop() = 0;
+    // Calls then, on the caller's thread, once every clip asked for so far has been heard,
+    // unless context is gone by then. A device whose waits hold the caller has no clip left.
+    virtual void afterClips(QObject* context, std::function<void()> then) {
+        Q_UNUSED(context);
+        then();
+    }
 };

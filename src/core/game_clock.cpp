@@ -99,7 +99,6 @@ void GameClock::chargeSecond(Side side) {
             byoyomiClip(clock.periodElapsed, clock.periodLength, clock.considerationLeft));
         break;
     case SecondCounted::MinuteTaken:
-        // Shown before the ordinal, which holds everything until it has been said.
         emit considerationChanged(side);
         emit periodChanged(side);
         // Said from the minutes before: a typed fraction (0.5) still names its minute.
@@ -275,17 +274,20 @@ void GameClock::endGame(Outcome outcome) {
         finish(outcome);
 }
 
-// The game is over, and recorded, before the announcement, which holds the thread while it
-// is said.
+// The game is over, and recorded, before the result is said; it ends once it has been.
 void GameClock::finish(Outcome outcome) {
     phase_ = Phase::Over;
     outcome_ = outcome;
     replayReason_.reset();
+    setRunning(false);
     emit gameDecided();
     announcer_.result(Decimal(movesPlayed_), outcome);
-    setRunning(false);
-    setPlayState(playState_.ended());
-    emit gameEnded();
+    announcer_.afterSaid(this, [this] {
+        if (phase_ != Phase::Over) // a new game began meanwhile
+            return;
+        setPlayState(playState_.ended());
+        emit gameEnded();
+    });
 }
 
 Outcome GameClock::lossFor(Side loser) const {

@@ -160,16 +160,13 @@ void ClockFace::connectGame() {
     });
     connect(game, &GameClock::mainTimeChanged, this,
             [this](Side side) { labelsOf(side).mainTime->setText(game_.mainTimeText(side)); });
-    connect(game, &GameClock::periodChanged, this, [this](Side side) {
-        labelsOf(side).period->setText(game_.periodText(side));
-        labelsOf(side).period->repaint();
-    });
+    connect(game, &GameClock::periodChanged, this,
+            [this](Side side) { labelsOf(side).period->setText(game_.periodText(side)); });
     connect(game, &GameClock::byoyomiLengthChanged, this, [this](Side side) {
         labelsOf(side).byoyomiLength->setText(game_.byoyomiLengthText(side));
     });
     connect(game, &GameClock::considerationChanged, this, [this](Side side) {
         labelsOf(side).consideration->setText(game_.considerationText(side));
-        labelsOf(side).consideration->repaint();
     });
     connect(game, &GameClock::totalTimeChanged, this,
             [this] { totalTimeLabel->setText(game_.totalTimeText()); });

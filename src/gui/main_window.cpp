@@ -307,7 +307,7 @@ void MainWindow::sayTypedMoveCount() {
 
 void MainWindow::shutDown() {
     game_.abandon();
-    services_.audio.command(AudioCommand::CloseDevice);
+    services_.audio.stop();
     services_.process.end(EXIT_SUCCESS);
 }
 

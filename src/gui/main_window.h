@@ -9,10 +9,12 @@
 // through its Announcer; the face writes each label from the signal of the value it
 // shows (ClockFace). The dialogs act on the same GameClock and never on this window.
 //
-// Threads: all of the above runs on the GUI thread. Two others exist. MoveRecord's rows are
+// Threads: all of the above runs on the GUI thread. Three others exist. MoveRecord's rows are
 // appended by its BackgroundAppender's thread, fed through a queue; a failure is kept under a
-// mutex until the game's end reports it. SDL's callback thread copies out the clip the audio
-// device was given, under the device's mutex; nothing else of the program runs there.
+// mutex until the game's end reports it. QueuedAudio's thread loads and plays the clips asked
+// for, in turn, and waits out those to be heard whole; what follows a spoken result is called
+// back on the GUI thread. SDL's callback thread copies out the clip playing, under the
+// device's mutex; nothing else of the program runs there.
 
 #include "core/game_clock.h"
 #include "core/input_layer.h"

@@ -10,7 +10,7 @@ class WallClock;
 struct Services {
     WallClock& wallClock;
     MessageBoxes& messageBoxes;
-    AudioDevice& audio; // the one audio device, closed when the main window goes
+    AudioDevice& audio; // the one audio device, silenced when the main window goes
     Process& process;
     RandomSource& random;
 };

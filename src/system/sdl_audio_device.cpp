@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -61,37 +60,34 @@ SdlAudioDevice::~SdlAudioDevice() {
     closeDevice();
 }
 
-void SdlAudioDevice::setWait(bool wait) {
-    wait_ = wait;
-}
-
-void SdlAudioDevice::setFileName(const QString& path) {
-    fileName_ = path;
-}
-
-void SdlAudioDevice::command(AudioCommand command) {
-    const bool wait = std::exchange(wait_, false);
+void SdlAudioDevice::play(const QString& path, bool wait) {
     if (device_ == 0)
         return;
-    switch (command) {
-    case AudioCommand::Close:
-        drop();
-        break;
-    case AudioCommand::Open:
-        open();
-        break;
-    case AudioCommand::Rewind: {
+    const auto requested = std::chrono::steady_clock::now();
+    std::vector<Uint8> clip = loadConverted(path, spec_);
+    std::unique_lock lock(mutex_);
+    clip_ = std::move(clip);
+    position_ = 0;
+    ++clipNumber_;
+    firstSample_.reset();
+    playing_ = !clip_.empty();
+    finished_.notify_all(); // a clip cut off has been heard as far as it goes
+    if (!playing_)
+        return;
+    resumed_.notify_all();
+    if (wait)
+        waitUntilHeard(lock, requested);
+}
+
+void SdlAudioDevice::stop() {
+    {
         std::lock_guard lock(mutex_);
+        playing_ = false;
+        clip_.clear();
         position_ = 0;
-        break;
+        ++clipNumber_;
     }
-    case AudioCommand::Play:
-        play(wait);
-        break;
-    case AudioCommand::CloseDevice:
-        closeDevice();
-        break;
-    }
+    finished_.notify_all();
 }
 
 std::optional<SdlAudioDevice::TimePoint> SdlAudioDevice::firstSampleTime() {
@@ -99,42 +95,21 @@ std::optional<SdlAudioDevice::TimePoint> SdlAudioDevice::firstSampleTime() {
     return firstSample_;
 }
 
-void SdlAudioDevice::open() {
-    std::vector<Uint8> clip = loadConverted(fileName_, spec_);
-    std::lock_guard lock(mutex_);
-    playing_ = false;
-    clip_ = std::move(clip);
-    position_ = 0;
-}
-
-void SdlAudioDevice::play(bool wait) {
-    const auto requested = std::chrono::steady_clock::now();
-    std::unique_lock lock(mutex_);
-    if (position_ >= clip_.size())
-        return;
-    playing_ = true;
-    firstSample_.reset();
-    resumed_.notify_all();
-    if (!wait)
-        return;
+void SdlAudioDevice::waitUntilHeard(std::unique_lock<std::mutex>& lock, TimePoint requested) {
     const std::size_t frameBytes = std::max<std::size_t>(spec_.size / spec_.samples, 1);
-    const auto frames = static_cast<long long>((clip_.size() - position_) / frameBytes);
+    const auto frames = static_cast<long long>(clip_.size() / frameBytes);
     const auto clipTime = std::chrono::microseconds(1'000'000LL * frames / spec_.freq);
     const auto bufferTime = std::chrono::microseconds(1'000'000LL * spec_.samples / spec_.freq);
+    const unsigned long long mine = clipNumber_;
+    const auto cutOff = [&] { return clipNumber_ != mine; };
     // A device that stops pulling samples must not hold the clock for ever.
-    finished_.wait_for(lock, clipTime + std::chrono::seconds(2), [this] { return !playing_; });
-    lock.unlock();
+    finished_.wait_for(lock, clipTime + std::chrono::seconds(2),
+                       [&] { return !playing_ || cutOff(); });
     // The last samples are now in the device's buffer and are heard when it has played out;
     // and no clip ends sooner than its length after the request, whatever the device's pace.
-    std::this_thread::sleep_until(
-        std::max(std::chrono::steady_clock::now() + bufferTime, requested + clipTime));
-}
-
-void SdlAudioDevice::drop() {
-    std::lock_guard lock(mutex_);
-    playing_ = false;
-    clip_.clear();
-    position_ = 0;
+    finished_.wait_until(
+        lock, std::max(std::chrono::steady_clock::now() + bufferTime, requested + clipTime),
+        cutOff);
 }
 
 void SdlAudioDevice::closeDevice() {

@@ -22,9 +22,8 @@ public:
     SdlAudioDevice(const SdlAudioDevice&) = delete;
     SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
 
-    void setWait(bool wait) override;
-    void setFileName(const QString& path) override;
-    void command(AudioCommand command) override;
+    void play(const QString& path, bool wait) override;
+    void stop() override;
 
     bool hasDevice() const { return device_ != 0; }
     // When the first sample of the clip now playing was handed to the device, if it was.
@@ -33,23 +32,20 @@ public:
 private:
     static void SDLCALL feed(void* self, Uint8* stream, int length);
     void feed(Uint8* stream, int length);
-    void open();
-    void play(bool wait);
-    void drop();
+    void waitUntilHeard(std::unique_lock<std::mutex>& lock, TimePoint requested);
     void closeDevice();
 
     SDL_AudioDeviceID device_ = 0;
     SDL_AudioSpec spec_{};
-    QString fileName_;
-    bool wait_ = false;
 
     // Shared with the device's callback thread.
     std::mutex mutex_;
-    std::condition_variable finished_; // a clip has been handed over to its end
+    std::condition_variable finished_; // a clip has been handed over to its end, or cut off
     std::condition_variable resumed_;  // a clip plays, or the device closes
     std::vector<Uint8> clip_;
     std::size_t position_ = 0;
     bool playing_ = false;
+    unsigned long long clipNumber_ = 0; // which clip a waiter waits for, as others cut it off
     bool closing_ = false;
     std::optional<TimePoint> firstSample_;
 };

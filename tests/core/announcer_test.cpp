@@ -18,17 +18,12 @@ QStringList waitedNames(const RecordingAudioDevice& audio) {
 
 } // namespace
 
-TEST(Announcer, AClipNotWaitedForTakesFiveStepsFromClosingWhatSounded) {
+TEST(Announcer, AsksForEachClipInTheSoundFolderWaitedForOrNot) {
     RecordingAudioDevice audio;
-    Announcer(audio).byoyomiSecond("01.wav");
-    EXPECT_EQ(audio.log, (Log{"Close", "FileName sound/01.wav", "Open", "Rewind", "Play"}));
-}
-
-TEST(Announcer, AWaitedClipSetsTheWaitFlagBeforeEachStep) {
-    RecordingAudioDevice audio;
-    Announcer(audio).timeOut();
-    EXPECT_EQ(audio.log, (Log{"Wait", "Close", "Wait", "FileName sound/10.wav", "Wait", "Open",
-                              "Wait", "Rewind", "Wait", "Play"}));
+    Announcer announcer(audio);
+    announcer.byoyomiSecond("01.wav");
+    announcer.timeOut();
+    EXPECT_EQ(audio.log, (Log{"play sound/01.wav", "wait sound/10.wav"}));
 }
 
 TEST(Announcer, ASilentSecondSaysNothing) {

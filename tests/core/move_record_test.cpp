@@ -182,8 +182,8 @@ TEST_F(MoveRecordTest, EveryWayOfLeavingAGameClosesItsRecord) {
 TEST_F(MoveRecordTest, ADecidedGameIsRecordedBeforeItsResultIsSaid) {
     start();
     QByteArray whenSaid;
-    audio.beforeCommand = [&](AudioCommand command) {
-        if (command == AudioCommand::Play && whenSaid.isEmpty())
+    audio.beforePlay = [&] {
+        if (whenSaid.isEmpty())
             whenSaid = written();
     };
     game.resign();

@@ -167,31 +167,22 @@ TEST_F(Tick, OneSecondOfMainTimeGoesToZeroThenByoyomi) {
 
 namespace {
 
-// Labels as a window shows them, noted each time a clip that holds the thread starts.
+// Labels as a window shows them, noted each time a clip waited for is asked for.
 class LabelsAtWaitedClips final : public AudioDevice {
 public:
     std::map<QString, QString> labels;
     std::vector<std::pair<QString, std::map<QString, QString>>> seen;
 
-    void setWait(bool wait) override { wait_ = wait; }
-    void setFileName(const QString& path) override {
-        path_ = path;
-        wait_ = false;
+    void play(const QString& path, bool wait) override {
+        if (wait)
+            seen.push_back({path, labels});
     }
-    void command(AudioCommand command) override {
-        if (command == AudioCommand::Play && wait_)
-            seen.push_back({path_, labels});
-        wait_ = false;
-    }
-
-private:
-    QString path_;
-    bool wait_ = false;
+    void stop() override {}
 };
 
 } // namespace
 
-TEST(TickLabels, AreWrittenBeforeAWaitedClipHoldsTheThread) {
+TEST(TickLabels, AreWrittenBeforeTheWaitedClipThatAnnouncesThem) {
     FakeWallClock wallClock;
     LabelsAtWaitedClips audio;
     GameClock game(wallClock, audio);

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,7 +140,18 @@ TEST_F(FaceScaling, BackAtTheDesignedSizeTheFaceIsAsBefore) {
     const QImage before = w.clockFace->grab().toImage();
     resizeFaceArea(designed * 1.5);
     resizeFaceArea(designed);
-    EXPECT_EQ(w.clockFace->grab().toImage(), before);
+    const QImage after = w.clockFace->grab().toImage();
+    ASSERT_EQ(after.size(), before.size());
+    // Glyphs may be smoothed a shade differently once drawn at another size; a control out
+    // of place or at another size changes pixels from ink to background.
+    int largest = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) {
+            const QRgb a = before.pixel(x, y), b = after.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(a) - qRed(b)),
+                                std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+        }
+    EXPECT_LT(largest, 64);
 }
 
 TEST_F(FaceScaling, MaximisedTheWindowTakesTheScreenAndTheFaceGrows) {

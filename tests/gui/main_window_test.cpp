@@ -21,7 +21,6 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
 
@@ -364,88 +363,6 @@ TEST_F(Tick, TheLabelsAndTheTickTimerFollowTheCountedSeconds) {
     EXPECT_EQ(w.clockFace->rightMainTimeLabel->text(), "0:15:00");
     EXPECT_EQ(w.clockFace->rightPeriodLabel->text(), "0");
     EXPECT_EQ(w.clockFace->rightConsiderationLabel->text(), "10");
-}
-
-namespace {
-
-// An audio device that notes, as a clip that holds the thread starts, the text each watched
-// label was last painted with: a label only given its text would still show the old one.
-class PaintedAtWaitedClips final : public QObject, public AudioDevice {
-public:
-    using Seen = std::pair<QString, QStringList>; // the clip, and the painted texts
-    std::vector<Seen> seen;
-
-    void watch(std::vector<QLabel*> labels) {
-        watched_ = std::move(labels);
-        for (QLabel* label : watched_)
-            label->installEventFilter(this);
-    }
-
-    void setWait(bool wait) override { wait_ = wait; }
-    void setFileName(const QString& path) override {
-        path_ = path;
-        wait_ = false;
-    }
-    void command(AudioCommand command) override {
-        if (command == AudioCommand::Play && wait_) {
-            QStringList painted;
-            for (QLabel* label : watched_)
-                painted << painted_[label];
-            seen.push_back({path_, painted});
-        }
-        wait_ = false;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted_[watched] = static_cast<QLabel*>(watched)->text();
-        return false;
-    }
-
-private:
-    std::vector<QLabel*> watched_;
-    std::map<QObject*, QString> painted_;
-    QString path_;
-    bool wait_ = false;
-};
-
-} // namespace
-
-// A waited clip holds the thread, and with it every pending repaint, until it has been said.
-TEST(WaitedClips, ComeAfterTheLabelsTheyAnnounceHaveBeenPainted) {
-    for (const Side side : kBothSides) {
-        FaceFolder folder;
-        FakeServices fakes;
-        PaintedAtWaitedClips audio;
-        Services services{fakes.wallClock, fakes.messageBoxes, audio, fakes.process, fakes.random};
-        OwnedGame model{fakes.wallClock, audio};
-        MainWindow w(model.game, model.record, services);
-        ASSERT_TRUE(w.startUp());
-        w.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-        const bool left = side == Side::Left;
-        audio.watch(
-            {left ? w.clockFace->leftConsiderationLabel : w.clockFace->rightConsiderationLabel,
-             left ? w.clockFace->leftPeriodLabel : w.clockFace->rightPeriodLabel});
-        startGame(w, {.leftMinutes = 0,
-                      .rightMinutes = 0,
-                      .leftByoyomi = 10,
-                      .rightByoyomi = 10,
-                      .leftConsideration = "1",
-                      .rightConsideration = "1"});
-        QApplication::processEvents();
-        if (!left)
-            pressKey(w, Qt::Key_Space);
-        for (int s = 0; s < 70; ++s)
-            nextSecond(w, fakes.wallClock);
-        // The first minute's ordinal, then the time-out's "10".
-        EXPECT_EQ(audio.seen, (std::vector<PaintedAtWaitedClips::Seen>{
-                                  {"sound/01kaime.wav", {"0", "0"}},
-                                  {"sound/10.wav", {"0", "60"}},
-                              }))
-            << (left ? "left" : "right");
-    }
 }
 
 namespace {

@@ -310,7 +310,7 @@ TEST_F(SettingsFromTheMainWindow, ExitAndTheCloseBoxEndTheProgram) {
     EXPECT_TRUE(fakes.audio.log.empty()); // 終了 ends at once
     w.close();
     EXPECT_EQ(fakes.process.ended, (std::vector<int>{EXIT_SUCCESS, EXIT_SUCCESS}));
-    EXPECT_EQ(fakes.audio.log, std::vector<QString>{"close"});
+    EXPECT_EQ(fakes.audio.log, std::vector<QString>{"stop"});
 }
 
 TEST_F(SettingsFromTheMainWindow, TheDefaultsGameAsTheMainWindowShowsIt) {

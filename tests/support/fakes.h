@@ -20,8 +20,8 @@ public:
     void advanceMs(int ms) { now = now.addMSecs(ms); }
 };
 
-// Logs every step the play procedures take: "Wait" for the wait flag, "FileName <path>",
-// and the commands by name.
+// Logs every request: "play <path>", "wait <path>" for a clip waited for, and "stop". Its
+// waits hold nothing, as if every clip were heard at once.
 class RecordingAudioDevice final : public AudioDevice {
 public:
     struct Clip {
@@ -31,13 +31,12 @@ public:
     };
 
     std::vector<QString> log;
-    std::function<void(AudioCommand)> beforeCommand; // a test's look at the world meanwhile
+    std::function<void()> beforePlay; // a test's look at the world meanwhile
 
-    void setWait(bool wait) override { log.push_back(wait ? "Wait" : "NoWait"); }
-    void setFileName(const QString& path) override { log.push_back("FileName " + path); }
-    void command(AudioCommand command) override;
+    void play(const QString& path, bool wait) override;
+    void stop() override { log.push_back("stop"); }
 
-    // The clips played, in order, each with whether Play waited for its end.
+    // The clips played, in order, each with whether it was waited for.
     std::vector<Clip> clips() const;
 };
 
