@@ -15,7 +15,7 @@ protected:
     // clock's second has changed since the last one counted.
     void tick(int ms) {
         const Side toMove = game.sideToMove();
-        wallClock.advanceMs(ms);
+        drive.pass(ms);
         const QTime now = wallClock.timeOfDay();
         const QTime second(now.hour(), now.minute(), now.second());
         if (game.running() && second != lastCounted) {
@@ -23,7 +23,7 @@ protected:
             ++counted;
             ++charged[indexOf(toMove)];
         }
-        game.tick();
+        drive.tick();
         if (counted % 1000 == 0)
             audio.log.clear();
         checkInvariants();

@@ -2,6 +2,7 @@
 
 #include "core/game_clock.h"
 #include "support/fakes.h"
+#include "support/game_driver.h"
 
 #include <QObject>
 #include <QStringList>
@@ -44,10 +45,11 @@ class ModelTest : public testing::Test {
 protected:
     // Starts a game and forgets the greeting.
     void start(const GameSettings& settings = defaultSettings());
-    // Moves the wall clock on by whole seconds, ticking after each; the clips they played.
+    // The clips that whole seconds played.
     Clips seconds(int n);
 
     FakeWallClock wallClock;
     RecordingAudioDevice audio;
     GameClock game{wallClock, audio};
+    GameDriver drive{wallClock, [this] { game.tick(); }};
 };

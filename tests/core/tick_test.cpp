@@ -61,9 +61,8 @@ TEST_F(Tick, TheWorkedSequenceSecondBySecond) {
 TEST_F(Tick, TheSameSecondIsCountedOnce) {
     start();
     seconds(1);
-    wallClock.advanceMs(400);
-    game.tick();
-    game.tick();
+    drive.tickAfter(400);
+    drive.tick();
     EXPECT_EQ(game.mainTimeText(Side::Left), "0:14:59");
     EXPECT_EQ(game.totalTime(), kOneSecond);
 }
@@ -71,8 +70,7 @@ TEST_F(Tick, TheSameSecondIsCountedOnce) {
 TEST_F(Tick, AHoldUpIsNotMadeUp) {
     start();
     seconds(1);
-    wallClock.advanceMs(60'000); // a one-minute pause, or a blocking clip
-    game.tick();
+    drive.tickAfter(60'000); // a one-minute hold-up of the window's thread
     EXPECT_EQ(game.mainTimeText(Side::Left), "0:14:58");
     EXPECT_EQ(game.totalTime(), ClockTime::fromSeconds(2));
 }
@@ -193,10 +191,7 @@ TEST(TickLabels, AreWrittenBeforeTheWaitedClipThatAnnouncesThem) {
     GameSettings settings = defaultSettings();
     setSide(settings, Side::Left, 0, 1, 10);
     ASSERT_EQ(game.startGame(settings), std::nullopt);
-    for (int s = 0; s < 70; ++s) {
-        wallClock.advanceMs(1000);
-        game.tick();
-    }
+    GameDriver(wallClock, [&] { game.tick(); }).seconds(70);
     using Labels = std::map<QString, QString>;
     EXPECT_EQ(audio.seen, (std::vector<std::pair<QString, Labels>>{
                               {"sound/01kaime.wav", Labels{{"period", "0"}, {"minutes", "0"}}},

@@ -34,7 +34,7 @@ protected:
         setup.leftConsideration = "3";
         startGame(w, setup);
         for (int i = 0; i < 5; ++i)
-            nextSecond(w, fakes.wallClock); // the right side, sente, uses 5 seconds
+            driverOf(w, fakes.wallClock).seconds(1); // the right side, sente, uses 5 seconds
         pressKey(w, Qt::Key_Return);
     }
 
@@ -148,7 +148,7 @@ TEST_F(Correcting, OkAppliesAndTheSnapshotAndTheMainWindowShowIt) {
     EXPECT_TRUE(fakes.audio.clips().empty());
 
     // Resumed, the right side, now to move, runs on from its corrected time.
-    nextSecond(w, fakes.wallClock);
+    driverOf(w, fakes.wallClock).seconds(1);
     EXPECT_EQ(w.clockFace->rightMainTimeLabel->text(), "1:14:54");
     pressKey(w, Qt::Key_Return);
     EXPECT_EQ(w.clockFace->moveNumberLabel->text(), "32手目");

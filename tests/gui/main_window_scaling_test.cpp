@@ -34,6 +34,21 @@ int inkHeight(const QImage& image) {
     return last - first + 1;
 }
 
+// Glyphs may be smoothed a shade differently from one drawing to the next; a control out of
+// place, or text of another size, colour or wording, turns pixels from ink to background.
+bool looksTheSame(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))}) >= 64)
+                return false;
+        }
+    return true;
+}
+
 class FaceScaling : public testing::Test {
 protected:
     FaceScaling() {
@@ -140,18 +155,7 @@ TEST_F(FaceScaling, BackAtTheDesignedSizeTheFaceIsAsBefore) {
     const QImage before = w.clockFace->grab().toImage();
     resizeFaceArea(designed * 1.5);
     resizeFaceArea(designed);
-    const QImage after = w.clockFace->grab().toImage();
-    ASSERT_EQ(after.size(), before.size());
-    // Glyphs may be smoothed a shade differently once drawn at another size; a control out
-    // of place or at another size changes pixels from ink to background.
-    int largest = 0;
-    for (int y = 0; y < before.height(); ++y)
-        for (int x = 0; x < before.width(); ++x) {
-            const QRgb a = before.pixel(x, y), b = after.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(a) - qRed(b)),
-                                std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-        }
-    EXPECT_LT(largest, 64);
+    EXPECT_TRUE(looksTheSame(w.clockFace->grab().toImage(), before));
 }
 
 TEST_F(FaceScaling, MaximisedTheWindowTakesTheScreenAndTheFaceGrows) {
@@ -179,7 +183,7 @@ TEST_F(FaceScaling, ALargerLabelShowsEveryChangeOfItsText) {
     EXPECT_NE(shown(), changed);
     time->setTextColor(Qt::black);
     time->setText(QStringLiteral("0:15:00"));
-    EXPECT_EQ(shown(), first);
+    EXPECT_TRUE(looksTheSame(shown(), first));
     resizeFaceArea(designed * 3);
     EXPECT_NEAR(inkHeight(shown()), inkHeight(first) * 1.5, 1);
 }

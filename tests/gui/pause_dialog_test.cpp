@@ -175,7 +175,7 @@ TEST_F(Pause, TheSnapshotShowsTheGameWithItsColoursAndTheSideToMove) {
     setup.rightConsideration = "3";
     for (const auto& row : rows) {
         startWith(row.senteSide, row.toMove, setup);
-        nextSecond(w, fakes.wallClock);
+        driverOf(w, fakes.wallClock).seconds(1);
         const bool leftMoves = row.toMove == Side::Left;
         pauseWith([&](PauseDialog& p) {
             EXPECT_EQ(p.leftRoleLabel->text(), QString::fromUtf8(row.leftRole));

@@ -411,7 +411,7 @@ TEST_F(SettingsFromTheMainWindow, TheTypedNumbersAsTheMainWindowShowsThem) {
 TEST_F(SettingsFromTheMainWindow, ABadFieldAppliesNothing) {
     startGame(w);
     pressKey(w, Qt::Key_Space);
-    nextSecond(w, fakes.wallClock);
+    driverOf(w, fakes.wallClock).seconds(1);
     fakes.audio.log.clear();
     onModal<SettingsDialog>([this](SettingsDialog& dialog) {
         QLineEdit* const fields[] = {dialog.leftHoursEdit,         dialog.leftMinutesEdit,
@@ -464,7 +464,7 @@ TEST_F(SettingsFromTheMainWindow, ANewGameRewritesWhatTheLastOneLeftAndTheDialog
     });
     pressKey(w, Qt::Key_Space);
     for (int i = 0; i < 3; ++i)
-        nextSecond(w, fakes.wallClock);
+        driverOf(w, fakes.wallClock).seconds(1);
     onModal<ResultDialog>([](ResultDialog& result) { result.reject(); });
     w.resignAction->trigger(); // answered OK
     ASSERT_FALSE(w.game().running());

@@ -40,10 +40,10 @@ TEST(WholeGame, FromTheSettingsToTheResultFile) {
 
     for (int move = 0; move < 6; ++move) {
         for (int s = 0; s < 7; ++s)
-            nextSecond(w, fakes.wallClock);
+            driverOf(w, fakes.wallClock).seconds(1);
         pressKey(w, w.game().sideToMove() == Side::Left ? Qt::Key_Space : Qt::Key_Return);
     }
-    nextSecond(w, fakes.wallClock); // the left side thinks one more second, then pauses
+    driverOf(w, fakes.wallClock).seconds(1); // the left side thinks one more second, then pauses
 
     onModal<ResultDialog>(
         [](ResultDialog& result) { QTest::mouseClick(result.recordButton, Qt::LeftButton); });
@@ -77,7 +77,7 @@ TEST(WholeGame, AnUnwritableRecordOfPlayIsReportedOnceAfterTheResultWindow) {
     ASSERT_TRUE(w.startUp());
     w.show();
     startGame(w);
-    nextSecond(w, fakes.wallClock);
+    driverOf(w, fakes.wallClock).seconds(1);
     pressKey(w, Qt::Key_Space);
     EXPECT_EQ(w.game().movesPlayed(), 1);
 

@@ -1,6 +1,7 @@
 #include "support/game.h"
 
 #include "gui/settings_dialog.h"
+#include "gui/widgets/ui_timer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -28,9 +29,11 @@ void startGame(MainWindow& w, const GameSetup& setup) {
     dialog.start();
 }
 
-void nextSecond(MainWindow& w, FakeWallClock& clock) {
-    clock.advanceMs(1000);
-    w.game().tick();
+GameDriver driverOf(MainWindow& w, FakeWallClock& clock) {
+    return {clock, [&w] {
+                if (w.tickTimer->isActive())
+                    emit w.tickTimer->timeout();
+            }};
 }
 
 void pressKey(QWidget& window, Qt::Key key, bool autoRepeat, Qt::KeyboardModifiers modifiers) {

@@ -5,6 +5,7 @@
 #include "core/side.h"
 #include "gui/main_window.h"
 #include "support/fake_services.h"
+#include "support/game_driver.h"
 
 #include <Qt>
 
@@ -34,8 +35,8 @@ struct GameSetup {
 // Starts a game through the settings dialog's start button, its fields set as given.
 void startGame(MainWindow& w, const GameSetup& setup = {});
 
-// Lets the wall clock move on to the next second and the tick notice it.
-void nextSecond(MainWindow& w, FakeWallClock& clock);
+// Passes time for the window's game by firing its tick timer, as Qt does while it is active.
+GameDriver driverOf(MainWindow& w, FakeWallClock& clock);
 
 // Presses a key as a player does, on whatever has the focus in the window.
 void pressKey(QWidget& window, Qt::Key key, bool autoRepeat = false,
