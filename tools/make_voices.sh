@@ -107,8 +107,9 @@ speech_start() {
 }
 
 # Levels a clip to the target RMS with a peak limiter: its instant attack holds every peak at
-# the ceiling, and its slow release leaves the syllable around it unchanged. The limiter works
-# 12 dB down, because sox clips any sample above full scale between effects.
+# the ceiling, and its slow release (0.1 s) turns the loud syllable down as a whole rather than
+# bending its waveform. It works 12 dB down, because sox clips any sample above full scale
+# between effects.
 level() { # in out gain
   local low
   low=$(awk -v c="$ceiling_db" 'BEGIN {print c - 12}')
