@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/players_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -71,7 +72,12 @@ std::variant<GameSettings::Checked, SettingsField> GameSettings::check() const {
             ClockTime::fromHms(*hoursAndMinutes[2 * i], *hoursAndMinutes[2 * i + 1], 0);
         checked.names[i] = withoutControlCharacters(players[i].name).trimmed();
         checked.clocks[i] =
-            SideClock::forNewGame(mainTime, *consideration[i], players[i].byoyomiLength);
+            control == TimeControl::Byoyomi
+                ? SideClock::forNewGame(
+                      mainTime, *consideration[i],
+                      std::clamp(players[i].byoyomiLength, kShortestByoyomi, kLongestByoyomi))
+                : SideClock::withoutByoyomi(mainTime, control,
+                                            std::clamp(increment, 1, kLargestIncrement));
     }
     return checked;
 }
