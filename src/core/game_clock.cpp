@@ -63,6 +63,7 @@ void GameClock::apply(const GameSettings::Checked& game) {
     totalTime_ = ClockTime();
     emit totalTimeChanged();
     phase_ = Phase::Playing;
+    ++gamesStarted_;
     timedOut_ = resigned_ = false;
     outcome_ = Outcome::None;
     setPlayState(playState_.started());
@@ -289,15 +290,17 @@ void GameClock::endGame(Outcome outcome) {
 
 // The game is over, and recorded, before the result is said; it ends once it has been.
 void GameClock::finish(Outcome outcome) {
-    phase_ = Phase::Over;
+    phase_ = Phase::Decided;
     outcome_ = outcome;
     replayReason_.reset();
     setRunning(false);
+    setPlayState(playState_.decided());
     emit gameDecided();
     announcer_.result(Decimal(movesPlayed_), outcome);
-    announcer_.afterSaid(this, [this] {
-        if (phase_ != Phase::Over) // a new game began meanwhile
+    announcer_.afterSaid(this, [this, game = gamesStarted_] {
+        if (phase_ != Phase::Decided || game != gamesStarted_)
             return;
+        phase_ = Phase::Over;
         setPlayState(playState_.ended());
         emit gameEnded();
     });

@@ -87,6 +87,8 @@ public:
     ClockTime totalTime() const { return totalTime_; }
     bool timedOut() const { return timedOut_; }
     bool awaitingTimeOutAnswer() const { return phase_ == Phase::AwaitingTimeOutAnswer; }
+    // Between gameDecided() and gameEnded(), while the result is said.
+    bool sayingResult() const { return phase_ == Phase::Decided; }
     bool resigned() const { return resigned_; }
     Outcome outcome() const { return outcome_; }
     GameResult result() const;
@@ -133,7 +135,8 @@ signals:
     void corrected(const Correction::Checked& before);
 
 private:
-    enum class Phase { NoGame, Playing, AwaitingTimeOutAnswer, Over };
+    // Decided: the result is being said; the game is over once it has been.
+    enum class Phase { NoGame, Playing, AwaitingTimeOutAnswer, Decided, Over };
 
     void apply(const GameSettings::Checked& game);
     void chargeSecond(Side side);
@@ -155,6 +158,7 @@ private:
     ClockTime totalTime_;
     std::optional<ClockTime> lastCountedSecond_; // never cleared: it spans games
     Phase phase_ = Phase::NoGame;
+    int gamesStarted_ = 0; // tells a game's spoken end from a later game's
     bool running_ = false;
     bool heldForQuestion_ = false;
     std::optional<Abandonment> replayReason_;

@@ -39,6 +39,14 @@ PlayState PlayState::givenTimeBack() const {
     return next;
 }
 
+PlayState PlayState::decided() const {
+    PlayState next = *this;
+    next.prompt = Prompt::Settings;
+    next.pauseOpen = false;
+    next.resignOpen = false;
+    return next;
+}
+
 // The repetition draw is left as the game left it; F5 finds no running clock to stop.
 PlayState PlayState::ended() const {
     PlayState next = *this;

@@ -20,6 +20,9 @@ struct PlayState {
     // From a time-out until its question is answered, the pause command is closed.
     PlayState ranOut() const;
     PlayState givenTimeBack() const;
+    // While the result is said, nothing can be paused, given up or set up: the game's end
+    // and its result window come first.
+    PlayState decided() const;
     PlayState ended() const;
 
     bool operator==(const PlayState&) const = default;

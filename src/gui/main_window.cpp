@@ -283,6 +283,8 @@ void MainWindow::showGameEnd() {
 }
 
 void MainWindow::exitProgram() {
+    if (holdForResult())
+        return;
     game_.abandon();
     services_.process.end(EXIT_SUCCESS);
 }
@@ -311,7 +313,20 @@ void MainWindow::shutDown() {
     services_.process.end(EXIT_SUCCESS);
 }
 
+// A result being said is cut short, and shown and offered for recording before the clock
+// can be closed.
+bool MainWindow::holdForResult() {
+    if (!game_.sayingResult())
+        return false;
+    services_.audio.stop();
+    return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (holdForResult()) {
+        event->ignore();
+        return;
+    }
     shutDown();
     QMainWindow::closeEvent(event);
 }

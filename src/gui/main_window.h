@@ -92,6 +92,7 @@ private:
     // The settings dialog with the colours of the game reversed, for its replay; the draw
     // button as offerDraw says, or as the dialog last showed it.
     void openSettingsForReplay(std::optional<bool> offerDraw);
+    bool holdForResult();
     void shutDown();
 
     Services& services_;

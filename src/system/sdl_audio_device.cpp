@@ -64,8 +64,11 @@ void SdlAudioDevice::play(const QString& path, bool wait) {
     if (device_ == 0)
         return;
     const auto requested = std::chrono::steady_clock::now();
+    const unsigned long long stops = stopsSeen();
     std::vector<Uint8> clip = loadConverted(path, spec_);
     std::unique_lock lock(mutex_);
+    if (stops_ != stops)
+        return; // stopped while it loaded
     clip_ = std::move(clip);
     position_ = 0;
     ++clipNumber_;
@@ -82,12 +85,18 @@ void SdlAudioDevice::play(const QString& path, bool wait) {
 void SdlAudioDevice::stop() {
     {
         std::lock_guard lock(mutex_);
+        ++stops_;
         playing_ = false;
         clip_.clear();
         position_ = 0;
         ++clipNumber_;
     }
     finished_.notify_all();
+}
+
+unsigned long long SdlAudioDevice::stopsSeen() {
+    std::lock_guard lock(mutex_);
+    return stops_;
 }
 
 std::optional<SdlAudioDevice::TimePoint> SdlAudioDevice::firstSampleTime() {

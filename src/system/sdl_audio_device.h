@@ -32,6 +32,7 @@ public:
 private:
     static void SDLCALL feed(void* self, Uint8* stream, int length);
     void feed(Uint8* stream, int length);
+    unsigned long long stopsSeen();
     void waitUntilHeard(std::unique_lock<std::mutex>& lock, TimePoint requested);
     void closeDevice();
 
@@ -46,6 +47,7 @@ private:
     std::size_t position_ = 0;
     bool playing_ = false;
     unsigned long long clipNumber_ = 0; // which clip a waiter waits for, as others cut it off
+    unsigned long long stops_ = 0;      // a stop that came while a clip loaded cuts it too
     bool closing_ = false;
     std::optional<TimePoint> firstSample_;
 };

@@ -114,8 +114,35 @@ TEST_F(GameEnd, AGameEndedWhileRunningStopsAndLeavesTheRepetitionDrawAndHint) {
     start();
     SignalLog log(game);
     game.endGame(Outcome::GoteWins);
-    EXPECT_EQ(log.names, (QStringList{"runningChanged", "playStateChanged", "gameEnded"}));
+    EXPECT_EQ(log.names,
+              (QStringList{"runningChanged", "playStateChanged", "playStateChanged", "gameEnded"}));
     EXPECT_EQ(game.playState(), kEndedWhileRunning);
+}
+
+// While the result is said nothing can be paused, given up or started; the game ends once
+// it has been said, unless another game has begun meanwhile.
+TEST_F(GameEnd, EndsOnceItsResultHasBeenSaid) {
+    audio.heldCalls.emplace();
+    int ended = 0;
+    QObject::connect(&game, &GameClock::gameEnded, [&] { ++ended; });
+    start();
+    game.resign();
+    EXPECT_TRUE(game.sayingResult());
+    EXPECT_EQ(game.playState(), (PlayState{false, false, false, true, false, Prompt::Settings}));
+    game.pause();
+    game.resign();
+    game.endGame(Outcome::Draw);
+    EXPECT_EQ(game.outcome(), Outcome::GoteWins);
+    ASSERT_EQ(audio.heldCalls->size(), 1u);
+    audio.heldCalls->front()();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(game.playState(), kEndedWhileRunning);
+
+    start();
+    audio.heldCalls->front()(); // late, as from a game before
+
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(game.running());
 }
 
 TEST_F(GameEnd, NeedsAResult) {

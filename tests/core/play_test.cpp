@@ -65,7 +65,7 @@ TEST_F(Play, ResignationOfTheSideToMove) {
         EXPECT_TRUE(game.result().sentence().endsWith("(投了)"));
         EXPECT_FALSE(game.running());
         EXPECT_TRUE(game.playState().settingsOpen);
-        EXPECT_EQ(log.names, (QStringList{"playStateChanged", "gameEnded"}));
+        EXPECT_EQ(log.names, (QStringList{"playStateChanged", "playStateChanged", "gameEnded"}));
     }
 }
 

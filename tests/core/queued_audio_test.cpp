@@ -56,6 +56,7 @@ TEST(QueuedAudio, AWaitedClipHoldsTheClipsAndCallsAfterItButNotTheCaller) {
     audio.play("sound/a.wav", true);
     audio.play("sound/b.wav", false);
     audio.afterClips(&context, [&] { called << "after b"; });
+    processEventsUntil([&] { return !device.log().isEmpty(); });
     processEventsUntil(never, 200);
     EXPECT_EQ(device.log(), QStringList{"wait sound/a.wav"});
     EXPECT_TRUE(called.isEmpty());

@@ -288,8 +288,14 @@ journey_piece_toss() {
   toss=$(wait_window "振駒")
   sleep 1
   shot "$toss" frmFurigoma-turning
-  sleep 4.5
-  shot "$toss" frmFurigoma-result
+  # The pieces rest after a random number of turns; the result then shows for three seconds
+  # before the window closes itself, so the last picture taken while it is there shows it.
+  local taken=0
+  while "$x11" shot "$toss" "$shots/frmFurigoma-result.png" 2>/dev/null; do
+    taken=1
+    sleep 0.5
+  done
+  [ "$taken" = 1 ] || fail "no screenshot of frmFurigoma-result"
   wait_gone "$toss" 10
   shot "$settings" frmSub-after-toss
   keys "$settings" F1

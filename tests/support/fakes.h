@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // A wall clock that tests set by hand.
@@ -35,6 +36,14 @@ public:
 
     void play(const QString& path, bool wait) override;
     void stop() override { log.push_back("stop"); }
+    // Once set, the calls asked for after the clips wait here for the test to make them.
+    std::optional<std::vector<std::function<void()>>> heldCalls;
+    void afterClips(QObject*, std::function<void()> then) override {
+        if (heldCalls)
+            heldCalls->push_back(std::move(then));
+        else
+            then();
+    }
 
     // The clips played, in order, each with whether it was waited for.
     std::vector<Clip> clips() const;

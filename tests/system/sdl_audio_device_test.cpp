@@ -101,7 +101,9 @@ TEST_F(SdlAudio, AnIdleDeviceLetsTheProcessorSleep) {
 TEST_F(SdlAudio, AStopFreesTheCallerWaitingForTheClip) {
     SdlAudioDevice device;
     std::thread stopper([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const auto deadline = Clock::now() + std::chrono::seconds(1);
+        while (!device.firstSampleTime() && Clock::now() < deadline) {
+        }
         device.stop();
     });
     EXPECT_LT(millisecondsOf([&] { Announcer(device).playAndWait("long.wav"); }), kPromptMs);
