@@ -23,7 +23,6 @@ public:
 // An audio device that plays nothing, quickly.
 class NoAudio final : public AudioDevice {
 public:
-    void setWait(bool) override {}
-    void setFileName(const QString&) override {}
-    void command(AudioCommand) override {}
+    void play(const QString&, bool) override {}
+    void stop() override {}
 };

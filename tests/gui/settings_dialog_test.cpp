@@ -315,15 +315,27 @@ TEST_F(SettingsFromTheMainWindow, ExitAndTheCloseBoxEndTheProgram) {
 
 TEST_F(SettingsFromTheMainWindow, TheDefaultsGameAsTheMainWindowShowsIt) {
     startThroughTheDialog([](SettingsDialog&) {});
-    const std::pair<Label*, const char*> labels[] = {
-        {w.clockFace->leftNameLabel, "羽田"},        {w.clockFace->rightNameLabel, "表"},
-        {w.clockFace->leftRoleLabel, "先手"},        {w.clockFace->rightRoleLabel, "後手"},
-        {w.clockFace->leftMainTimeLabel, "0:15:00"}, {w.clockFace->rightMainTimeLabel, "0:15:00"},
-        {w.clockFace->leftConsiderationLabel, "10"}, {w.clockFace->rightConsiderationLabel, "10"},
-        {w.clockFace->leftByoyomiLengthLabel, "30"}, {w.clockFace->rightByoyomiLengthLabel, "30"},
-        {w.clockFace->leftPeriodLabel, "0"},         {w.clockFace->rightPeriodLabel, "0"},
-        {w.clockFace->moveNumberLabel, "1手目"},     {w.clockFace->turnLabel, "先手番"},
-        {w.clockFace->totalTimeLabel, "0:00:00"},    {w.clockFace->hintLabel, "P：対局中断"},
+    // The defaults are the model's to hold; the face shows the game they make.
+    const GameClock& game = w.game();
+    const ClockFace& face = *w.clockFace;
+    const auto defaults = std::get<GameSettings::Checked>(GameSettings::defaults().check());
+    EXPECT_EQ(game.clock(Side::Left), defaults.clocks[0]);
+    EXPECT_EQ(game.clock(Side::Right), defaults.clocks[1]);
+    const std::pair<Label*, QString> labels[] = {
+        {face.leftNameLabel, "羽田"},
+        {face.rightNameLabel, "表"},
+        {face.leftMainTimeLabel, game.mainTimeText(Side::Left)},
+        {face.rightMainTimeLabel, game.mainTimeText(Side::Right)},
+        {face.leftConsiderationLabel, game.considerationText(Side::Left)},
+        {face.rightConsiderationLabel, game.considerationText(Side::Right)},
+        {face.leftByoyomiLengthLabel, game.byoyomiLengthText(Side::Left)},
+        {face.rightByoyomiLengthLabel, game.byoyomiLengthText(Side::Right)},
+        {face.leftPeriodLabel, game.periodText(Side::Left)},
+        {face.rightPeriodLabel, game.periodText(Side::Right)},
+        {face.leftRoleLabel, "先手"},
+        {face.turnLabel, "先手番"},
+        {face.totalTimeLabel, "0:00:00"},
+        {face.hintLabel, "P：対局中断"},
     };
     for (const auto& [label, text] : labels)
         EXPECT_EQ(label->text(), text) << label->objectName().toStdString();
