@@ -45,6 +45,7 @@ public:
     GameClock& game() { return game_; }
     MoveRecord& moveRecord() { return moveRecord_; }
     Services& services() { return services_; }
+    InputLayer& input() { return input_; }
 
     // Loaded on first use; their close boxes discard them.
     LoadedOnUse<SettingsDialog> settings;
@@ -55,6 +56,7 @@ public:
     UiTimer* timeOutTimer = nullptr;
 
     QAction* settingsAction = nullptr;
+    QAction* keySettingsAction = nullptr;
     QAction* pauseAction = nullptr;
     QAction* resignAction = nullptr;
     QAction* repetitionDrawAction = nullptr;
@@ -66,6 +68,8 @@ public:
     // A command of the input layer, as the game offers it now.
     void run(Command command);
     void openSettings();
+    // The move keys and the tap, while no game runs; kept in the settings file.
+    void openKeySettings();
     void togglePause();
     void askToResign();
     void askRepetitionDraw();
