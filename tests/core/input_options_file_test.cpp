@@ -30,7 +30,10 @@ const Keys kSpace{Qt::Key_Space}, kEnters{Qt::Key_Return, Qt::Key_Enter};
 
 class InputOptionsFile : public ModelTest {
 protected:
+    // A file of its own each time: QSettings keeps what it read of a path, and takes a file of
+    // the same size written within the same millisecond for the same.
     QSettings& file(const QByteArray& text) {
+        path = dir.filePath(QStringLiteral("%1.conf").arg(++files));
         QFile written(path);
         EXPECT_TRUE(written.open(QIODevice::WriteOnly) && written.write(text) == text.size());
         written.close();
@@ -39,7 +42,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    const QString path = dir.filePath("shogi-clock.conf");
+    QString path;
+    int files = 0;
     std::unique_ptr<QSettings> settings;
     TableKeyNames names;
     InputLayer input{game,

@@ -23,6 +23,7 @@ ConfigHome::~ConfigHome() {
 }
 
 void ConfigHome::writeSettings(const QByteArray& text) const {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.filePath(QString::number(++writings_))));
     const QString path = settingsFilePath();
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
