@@ -18,6 +18,7 @@
 #include "gui/stored_input_options.h"
 #include "gui/widgets/alt_key_guard.h"
 #include "gui/widgets/app_icon.h"
+#include "gui/widgets/half_taps.h"
 #include "gui/widgets/key_preview.h"
 #include "gui/widgets/message_box.h"
 #include "gui/widgets/ui_timer.h"
@@ -78,6 +79,10 @@ MainWindow::MainWindow(GameClock& game, MoveRecord& moveRecord, Services& servic
         if (command)
             run(*command);
         return false;
+    });
+    new HalfTaps(clockFace, [this](Side half, std::uint64_t timestamp) {
+        if (const std::optional<Command> command = input_.tap(half, timestamp))
+            run(*command);
     });
     new AltKeyGuard(this, [this] { return !game_.playState().settingsOpen; });
 }

@@ -3,8 +3,9 @@
 // The clock's main window: the face, the menus and the commands of the game it is given.
 //
 // Data flow: a key (seen before any control through key preview, made a command by the
-// input layer), a menu command or a tick of tickTimer becomes one call on GameClock, which
-// holds every rule and value of the game.
+// input layer), a tap on the face (made a command by the input layer too), a menu command or
+// a tick of tickTimer becomes one call on GameClock, which holds every rule and value of the
+// game.
 // GameClock tells each change by its own signal, at the step that makes it, and speaks
 // through its Announcer; the face writes each label from the signal of the value it
 // shows (ClockFace). The dialogs act on the same GameClock and never on this window.

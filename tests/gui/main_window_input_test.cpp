@@ -1,4 +1,5 @@
-// The main window's moves as players make them: keys from the settings file.
+// The main window's moves as players make them: keys from the settings file, taps on the
+// face, and presses that bounce.
 
 #include "gui/clock_face.h"
 #include "gui/main_window.h"
@@ -7,7 +8,10 @@
 #include "support/face_folder.h"
 #include "support/game.h"
 
+#include <QApplication>
+#include <QMenuBar>
 #include <QRegularExpression>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,4 +69,65 @@ TEST_F(MainWindowInput, TheSettingsFilesKeysEndTheMovesAndShowInTheCaptions) {
             pressKey(w, key);
         EXPECT_EQ(w.game().moveNumber(), 3) << row.settings;
     }
+}
+
+namespace {
+
+// A press as the window system makes it, at a time in ms.
+void mousePress(QWidget* control, QPointF at, Qt::MouseButton button, std::uint64_t ms) {
+    const QPointF global = control->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, global, button, button, Qt::NoModifier);
+    press.setTimestamp(ms);
+    QApplication::sendEvent(control, &press);
+}
+
+} // namespace
+
+// A press on the other half does nothing, not even rewrite the move number as the other
+// side's key does.
+TEST_F(MainWindowInput, AClickOnTheHalfOfTheSideToMovePassesItsTurn) {
+    enum class Where { LeftName, RightTime, Face, MenuBar };
+    const struct {
+        bool tap;
+        Side toMove;
+        Where where;
+        bool passes;
+        Qt::MouseButton button = Qt::LeftButton;
+    } rows[] = {
+        {false, Side::Left, Where::LeftName, false},
+        {true, Side::Left, Where::LeftName, true},
+        {true, Side::Left, Where::Face, true},
+        {true, Side::Left, Where::RightTime, false},
+        {true, Side::Right, Where::RightTime, true},
+        {true, Side::Right, Where::LeftName, false},
+        {true, Side::Right, Where::MenuBar, false},
+        {true, Side::Left, Where::LeftName, false, Qt::RightButton},
+    };
+    std::uint64_t ms = 1000;
+    for (const auto& row : rows) {
+        start(row.tap ? "[input]\ntap=true" : "");
+        MainWindow& w = *window;
+        w.show();
+        if (row.toMove == Side::Right)
+            pressKey(w, Qt::Key_Space);
+        w.clockFace->moveNumberLabel->setText("x");
+        QWidget* const controls[] = {w.clockFace->leftNameLabel, w.clockFace->rightMainTimeLabel,
+                                     w.clockFace, w.menuBar()};
+        const QPointF at = row.where == Where::MenuBar ? QPointF(w.width() - 20, 5) : QPointF(5, 5);
+        mousePress(controls[int(row.where)], at, row.button, ms += 1000);
+        EXPECT_EQ(w.game().sideToMove(), row.passes ? opposite(row.toMove) : row.toMove);
+        EXPECT_EQ(w.clockFace->moveNumberLabel->text() == "x", !row.passes);
+    }
+}
+
+TEST_F(MainWindowInput, ATouchOnTheHalfOfTheSideToMovePassesItsTurnOnce) {
+    start("[input]\ntap=true");
+    window->show();
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+    for (Label* label : {window->clockFace->rightMainTimeLabel, window->clockFace->leftNameLabel}) {
+        const QPoint at = label->mapTo(window.get(), QPoint(5, 5));
+        QTest::touchEvent(window.get(), screen.get()).press(0, at);
+        QTest::touchEvent(window.get(), screen.get()).release(0, at);
+    }
+    EXPECT_EQ(window->game().moveNumber(), 2);
 }
