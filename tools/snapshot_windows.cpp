@@ -6,6 +6,7 @@
 #include "core/game_clock.h"
 #include "gui/about_dialog.h"
 #include "gui/correction_dialog.h"
+#include "gui/key_settings_dialog.h"
 #include "gui/keys_dialog.h"
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <cstdio>
 
 namespace {
@@ -46,9 +48,17 @@ int main(int argc, char* argv[]) {
     if (!main.startUp())
         return 1;
     AboutDialog about(&main);
-    KeysDialog keys(&main);
+    KeysDialog keys(main.input().options(), &main);
+    KeySettingsDialog keySettings(main.input(), &main);
     bool ok = save(&main, folder, "main_window") && save(&about, folder, "about_dialog") &&
-              save(&keys, folder, "keys_dialog");
+              save(&keys, folder, "keys_dialog") &&
+              save(&keySettings, folder, "key_settings_dialog");
+    keySettings.record(Side::Left);
+    QKeyEvent resignKey(QEvent::KeyPress, Qt::Key_F4, Qt::NoModifier);
+    QWidget* focus = keySettings.focusWidget();
+    QApplication::sendEvent(focus ? focus : &keySettings, &resignKey); // refused, saying why
+    ok = ok && save(&keySettings, folder, "key_settings_dialog-refused");
+    keySettings.hide();
     SettingsDialog& settings = main.settings.get();
     for (const auto& [offered, name] :
          {std::pair{false, "settings_dialog-5200"}, {true, "settings_dialog-6050"}}) {

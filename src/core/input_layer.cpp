@@ -4,17 +4,46 @@
 
 #include <algorithm>
 
+Command endMoveOf(Side side) {
+    return side == Side::Left ? Command::EndMoveLeft : Command::EndMoveRight;
+}
+
+std::optional<Side> moverOf(Command command) {
+    if (command == Command::EndMoveLeft)
+        return Side::Left;
+    if (command == Command::EndMoveRight)
+        return Side::Right;
+    return std::nullopt;
+}
+
+InputOptions optionsOf(const std::vector<KeyBinding>& bindings) {
+    InputOptions options;
+    for (const KeyBinding& binding : bindings)
+        if (const std::optional<Side> side = moverOf(binding.command))
+            options.keysOf(*side).push_back(binding.key);
+    return options;
+}
+
 InputLayer::InputLayer(const GameClock& game, std::vector<KeyBinding> bindings)
     : game_(game)
     , bindings_(std::move(bindings)) {}
 
-std::optional<Command> InputLayer::command(const KeyStroke& press) const {
+std::optional<Command> InputLayer::command(const KeyStroke& press) {
     std::optional<Command> command = boundTo(press.key);
     if (!command || isRepeat(press))
+        return std::nullopt;
+    if (const std::optional<Side> side = moverOf(*command); side && bounced(*side, press.timestamp))
         return std::nullopt;
     if (*command == Command::Pause && !game_.running())
         command = Command::Resume;
     return offered(*command) ? command : std::nullopt;
+}
+
+std::optional<Command> InputLayer::tap(Side half, std::uint64_t timestamp) {
+    if (!tap_ || bounced(half, timestamp) || half != game_.sideToMove())
+        return std::nullopt;
+    const Command command = endMoveOf(half);
+    return offered(command) ? std::optional(command) : std::nullopt;
 }
 
 bool InputLayer::isHeldRepeat(const KeyStroke& press) const {
@@ -27,6 +56,41 @@ bool InputLayer::isHeldRepeat(const KeyStroke& press) const {
 bool InputLayer::isRepeat(const KeyStroke& press) const {
     return press.autoRepeat || (press.timestamp != 0 && press.key == lastRelease_.key &&
                                 press.timestamp == lastRelease_.timestamp);
+}
+
+// Every press counts from the last, so a contact that chatters for long is still one press.
+// A press made by a program carries no time and is always a press of its own.
+bool InputLayer::bounced(Side side, std::uint64_t timestamp) {
+    if (timestamp == 0)
+        return false;
+    std::uint64_t& last = lastPress_[indexOf(side)];
+    const bool bounce = last != 0 && timestamp >= last && timestamp - last < kBounceMs;
+    last = timestamp;
+    return bounce;
+}
+
+InputOptions InputLayer::options() const {
+    InputOptions options = optionsOf(bindings_);
+    options.tap = tap_;
+    return options;
+}
+
+void InputLayer::setOptions(const InputOptions& options) {
+    std::erase_if(bindings_, [](const KeyBinding& binding) { return moverOf(binding.command); });
+    for (const Side side : kBothSides)
+        for (const int key : options.keysOf(side))
+            bindings_.push_back({key, endMoveOf(side)});
+    tap_ = options.tap;
+}
+
+std::optional<Command> InputLayer::takenBy(int key, Side side, const InputOptions& options) const {
+    const std::optional<Command> bound = boundTo(key);
+    if (bound && !moverOf(*bound))
+        return bound;
+    const Side other = opposite(side);
+    if (std::ranges::find(options.keysOf(other), key) != options.keysOf(other).end())
+        return endMoveOf(other);
+    return std::nullopt;
 }
 
 std::optional<Command> InputLayer::boundTo(int key) const {

@@ -3,8 +3,9 @@
 #include <array>
 #include <cstddef>
 
-// The two players at one keyboard: the left one ends a move with Space, the right one with
-// Enter. Which of them plays sente is chosen per game.
+// The two players at one keyboard, each ending a move with keys of their own (Space and Enter
+// unless changed) or a tap on their half of the face. Which of them plays sente is chosen per
+// game.
 enum class Side { Left, Right };
 
 inline constexpr std::array kBothSides{Side::Left, Side::Right};

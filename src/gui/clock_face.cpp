@@ -2,6 +2,7 @@
 
 #include "core/game_clock.h"
 #include "core/players_file.h"
+#include "gui/key_texts.h"
 #include "gui/play_texts.h"
 #include "gui/widgets/drawing.h"
 #include "gui/widgets/label.h"
@@ -182,6 +183,11 @@ void ClockFace::showPlayState() {
     hintLabel->setText(hintText(state.prompt));
     movesToSayEdit->setEnabled(state.moveCountTestOpen);
     sayMovesButton->setEnabled(state.moveCountTestOpen);
+}
+
+void ClockFace::showMoveKeys(const InputOptions& options) {
+    leftKeyCaption->setText(faceKeyCaption(options.keysOf(Side::Left)));
+    rightKeyCaption->setText(faceKeyCaption(options.keysOf(Side::Right)));
 }
 
 void ClockFace::setDesignedHeight(int height) {

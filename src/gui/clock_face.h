@@ -4,6 +4,7 @@
 // designed and scaled to any size. It shows a GameClock, each label written by the signal of
 // the value it shows, and acts on nothing, so any number of faces can show one game.
 
+#include "core/input_options.h"
 #include "core/side.h"
 #include "gui/widgets/scaled_face.h"
 
@@ -27,6 +28,8 @@ public:
     QString showPieces();
     // The key hint, and whether the voice can be tried.
     void showPlayState();
+    // Each side's first move key, in the captions beside the roles.
+    void showMoveKeys(const InputOptions& options);
     // Lays the face out at its designed width and this height, as the window gives it.
     void setDesignedHeight(int height);
 

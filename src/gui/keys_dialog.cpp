@@ -1,5 +1,6 @@
 #include "gui/keys_dialog.h"
 
+#include "gui/key_texts.h"
 #include "gui/widgets/app_icon.h"
 #include "gui/widgets/fonts.h"
 
@@ -11,13 +12,16 @@
 namespace {
 
 struct KeyUse {
-    const char* key;
+    const char* key; // nullptr for the move keys of `mover`, as they are set
     const char* use;
+    Side mover = Side::Left;
+    bool tapOnly = false; // shown while a tap on the face ends a move
 };
 
 const KeyUse kKeyUses[] = {
-    {"Space", "左の対局者が指し終えて、右の手番にする（時計が動いているとき）"},
-    {"Enter", "右の対局者が指し終えて、左の手番にする（時計が動いているとき）"},
+    {nullptr, "左の対局者が指し終えて、右の手番にする（時計が動いているとき）", Side::Left},
+    {nullptr, "右の対局者が指し終えて、左の手番にする（時計が動いているとき）", Side::Right},
+    {"タップ", "手番の対局者が画面の自分の側をタップ・クリックして手番を渡す", Side::Left, true},
     {"S", "対局設定を開く（対局の前と、対局と対局の間）"},
     {"P", "対局を中断して中断の画面を開く。中断の画面では対局を再開する"},
     {"F2", "中断の画面から対局を再開する"},
@@ -30,7 +34,7 @@ const KeyUse kKeyUses[] = {
 
 } // namespace
 
-KeysDialog::KeysDialog(QWidget* parent)
+KeysDialog::KeysDialog(const InputOptions& options, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("操作方法"));
     setWindowIcon(appIcon());
@@ -39,7 +43,11 @@ KeysDialog::KeysDialog(QWidget* parent)
     const QFont keyFont = fontFor({Face::Default, 9, true});
     int row = 0;
     for (const KeyUse& keyUse : kKeyUses) {
-        auto* key = new QLabel(QString::fromUtf8(keyUse.key), this);
+        if (keyUse.tapOnly && !options.tap)
+            continue;
+        const QString keyName =
+            keyUse.key ? QString::fromUtf8(keyUse.key) : keyListText(options.keysOf(keyUse.mover));
+        auto* key = new QLabel(keyName, this);
         key->setFont(keyFont);
         auto* use = new QLabel(QString::fromUtf8(keyUse.use), this);
         use->setFont(fontFor(kDefaultFont));

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "core/input_options.h"
+
 #include <QDialog>
 
 class QPushButton;
 
-// "操作方法": every key of the clock and what it does when, for players who never read a
-// manual.
+// "操作方法": every key of the clock, the move keys as they are set, and what each does when,
+// for players who never read a manual.
 class KeysDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit KeysDialog(QWidget* parent);
+    KeysDialog(const InputOptions& options, QWidget* parent);
 
     QPushButton* okButton = nullptr;
 };

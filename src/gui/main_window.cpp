@@ -5,16 +5,20 @@
 #include "core/number_text.h"
 #include "core/players_file.h"
 #include "core/process.h"
+#include "core/settings_file.h"
 #include "gui/about_dialog.h"
 #include "gui/clock_face.h"
 #include "gui/command_keys.h"
+#include "gui/key_settings_dialog.h"
 #include "gui/keys_dialog.h"
 #include "gui/pause_dialog.h"
 #include "gui/play_texts.h"
 #include "gui/result_dialog.h"
 #include "gui/settings_dialog.h"
+#include "gui/stored_input_options.h"
 #include "gui/widgets/alt_key_guard.h"
 #include "gui/widgets/app_icon.h"
+#include "gui/widgets/half_taps.h"
 #include "gui/widgets/key_preview.h"
 #include "gui/widgets/message_box.h"
 #include "gui/widgets/ui_timer.h"
@@ -76,6 +80,10 @@ MainWindow::MainWindow(GameClock& game, MoveRecord& moveRecord, Services& servic
             run(*command);
         return false;
     });
+    new HalfTaps(clockFace, [this](Side half, std::uint64_t timestamp) {
+        if (const std::optional<Command> command = input_.tap(half, timestamp))
+            run(*command);
+    });
     new AltKeyGuard(this, [this] { return !game_.playState().settingsOpen; });
 }
 
@@ -85,6 +93,7 @@ void MainWindow::buildMenus() {
     // Captions stand as written: "(S)" and "(P)" are text, not access keys.
     const MenuItem gameItems[] = {
         {&MainWindow::settingsAction, "mnuHenkou", "対局設定(S)", true, true},
+        {&MainWindow::keySettingsAction, "keySettings", "キー設定", true, true},
         {&MainWindow::pauseAction, "mnuKaisi", "対局中断(P)", false, true},
         {&MainWindow::resignAction, "mnuTouryou", "投了", false, false},
         {&MainWindow::repetitionDrawAction, "mnuSenniti", "千日手", false, false},
@@ -119,6 +128,7 @@ void MainWindow::buildMenus() {
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     fill(helpMenu, helpItems);
     connect(settingsAction, &QAction::triggered, this, &MainWindow::openSettings);
+    connect(keySettingsAction, &QAction::triggered, this, &MainWindow::openKeySettings);
     connect(pauseAction, &QAction::triggered, this, &MainWindow::togglePause);
     connect(resignAction, &QAction::triggered, this, &MainWindow::askToResign);
     connect(repetitionDrawAction, &QAction::triggered, this, &MainWindow::askRepetitionDraw);
@@ -154,6 +164,8 @@ bool MainWindow::startUp() {
         return false;
     }
     clockFace->showPlayState();
+    loadInputOptions(input_);
+    clockFace->showMoveKeys(input_.options());
     game_.loadPlayers(readPlayersFile());
     centreOnScreen(this);
     return true;
@@ -162,6 +174,7 @@ bool MainWindow::startUp() {
 void MainWindow::showPlayState() {
     const PlayState& state = game_.playState();
     settingsAction->setEnabled(state.settingsOpen);
+    keySettingsAction->setEnabled(state.settingsOpen);
     pauseAction->setEnabled(state.pauseOpen);
     pauseAction->setText(pauseCommandText(state.prompt));
     resignAction->setEnabled(state.resignOpen);
@@ -202,6 +215,21 @@ void MainWindow::openSettings() {
         return;
     settings.get().offerDraw(false);
     settings.showModal();
+}
+
+void MainWindow::openKeySettings() {
+    if (game_.running())
+        return;
+    KeySettingsDialog dialog(input_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    input_.setOptions(dialog.options());
+    clockFace->showMoveKeys(input_.options());
+    if (!saveInputOptions(input_.options()))
+        services_.messageBoxes.ask(
+            this, {QStringLiteral("キー設定を %1 に保存できません。").arg(settingsFilePath()),
+                   QStringLiteral("キー設定"), MessageBoxRequest::Buttons::Ok,
+                   MessageBoxRequest::Icon::Warning});
 }
 
 void MainWindow::togglePause() {
@@ -299,7 +327,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::showKeys() {
-    KeysDialog keys(this);
+    KeysDialog keys(input_.options(), this);
     keys.exec();
 }
 

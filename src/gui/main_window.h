@@ -3,8 +3,9 @@
 // The clock's main window: the face, the menus and the commands of the game it is given.
 //
 // Data flow: a key (seen before any control through key preview, made a command by the
-// input layer), a menu command or a tick of tickTimer becomes one call on GameClock, which
-// holds every rule and value of the game.
+// input layer), a tap on the face (made a command by the input layer too), a menu command or
+// a tick of tickTimer becomes one call on GameClock, which holds every rule and value of the
+// game.
 // GameClock tells each change by its own signal, at the step that makes it, and speaks
 // through its Announcer; the face writes each label from the signal of the value it
 // shows (ClockFace). The dialogs act on the same GameClock and never on this window.
@@ -45,6 +46,7 @@ public:
     GameClock& game() { return game_; }
     MoveRecord& moveRecord() { return moveRecord_; }
     Services& services() { return services_; }
+    InputLayer& input() { return input_; }
 
     // Loaded on first use; their close boxes discard them.
     LoadedOnUse<SettingsDialog> settings;
@@ -55,6 +57,7 @@ public:
     UiTimer* timeOutTimer = nullptr;
 
     QAction* settingsAction = nullptr;
+    QAction* keySettingsAction = nullptr;
     QAction* pauseAction = nullptr;
     QAction* resignAction = nullptr;
     QAction* repetitionDrawAction = nullptr;
@@ -66,6 +69,8 @@ public:
     // A command of the input layer, as the game offers it now.
     void run(Command command);
     void openSettings();
+    // The move keys and the tap, while no game runs; kept in the settings file.
+    void openKeySettings();
     void togglePause();
     void askToResign();
     void askRepetitionDraw();

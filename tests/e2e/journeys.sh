@@ -23,13 +23,16 @@ fail() {
   exit 1
 }
 
-# A fresh working folder with the bundled pictures, clips and players.
+# A fresh working folder with the bundled pictures, clips and players, and a settings file of
+# its own holding the text given, if any.
 start_app() {
   folder=$work/$1
-  mkdir -p "$folder"
+  settings_file=$folder/config/shogi-clock/shogi-clock.conf
+  mkdir -p "$folder" "$(dirname "$settings_file")"
+  [ -z "${2:-}" ] || printf '%s\n' "$2" >"$settings_file"
   cp -r "$data/bmp" "$data/sound" "$data/対局者.txt" "$folder/"
   (cd "$folder" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$folder/audio.raw" \
-    QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0 \
+    QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0 XDG_CONFIG_HOME="$folder/config" \
     exec "$app" >"$folder/app.log" 2>&1) &
   app_pid=$!
   main=$(wait_window "バンクロ７")
@@ -429,10 +432,80 @@ journey_full_screen() {
   wait "$wm_pid" 2>/dev/null || true
 }
 
+# The moves in the record of play so far.
+moves_recorded() {
+  tail -n +2 "$folder/対局記録.csv" 2>/dev/null | tr -d '\r' | cut -d, -f9 | grep -cx 指し手 || true
+}
+
+# Waits for the record to hold this many moves, and fails if it comes to hold another number.
+expect_moves() {
+  for _ in $(seq 50); do
+    [ "$(moves_recorded)" = "$1" ] && { sleep 0.3; [ "$(moves_recorded)" = "$1" ] && return 0; }
+    sleep 0.1
+  done
+  fail "$2: the record holds $(moves_recorded) moves, not $1"
+}
+
+# Clicks the main window's face at x, y pixels of its client area.
+click_face() {
+  xdotool windowfocus --sync "$main"
+  xdotool mousemove --window "$main" "$1" "$2" click 1
+}
+
+journey_pedals_and_taps() {
+  echo "journey 6: pedals' keys F13 and Page Down, taps on the halves, and a key recorded in キー設定"
+  start_app pedals "[keys]
+left=F13
+right=PgDown
+[input]
+tap=true"
+  keys "$main" s
+  local settings pause keys_window
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  shot "$main" pedals
+  keys "$main" F13
+  expect_moves 1 "F13"
+  keys "$main" Next # Page Down
+  expect_moves 2 "Page Down"
+  keys "$main" F13
+  expect_moves 3 "F13 again"
+  click_face 200 300 # the left half, while the right side is to move
+  expect_moves 3 "a click on the half of the side not to move"
+  click_face 750 300
+  expect_moves 4 "a click on the right half, the right side to move"
+  keys "$main" p
+  pause=$(wait_window "対局中断ﾒﾆｭｰ")
+  click "$pause" "${PAUSE_DRAW[@]}"
+  record_result pedals
+  expect_record pedals "開始 指し手 指し手 指し手 指し手 中断 終局"
+  # キー設定, from the menu 対局: the left side's 追加 has the focus; Space records, Enter is OK.
+  xdotool windowfocus --sync "$main"
+  xdotool mousemove --window "$main" 18 10 click 1
+  sleep 0.5
+  xdotool key Down Down Return # its second entry, below 対局設定
+  keys_window=$(wait_window "キー設定")
+  keys "$keys_window" space F14
+  shot "$keys_window" key-settings
+  keys "$keys_window" Return
+  wait_gone "$keys_window"
+  grep -qx 'left=F13, F14' "$settings_file" || fail "キー設定 did not keep F14: $(cat "$settings_file")"
+  keys "$main" s
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  keys "$main" F14
+  expect_moves 5 "F14, recorded in キー設定"
+  "$x11" close "$main"
+  wait_exit 10 || fail "journey 6: the close box ended the program with status $?"
+}
+
 start_x || fail "no X server"
 journey_time_out
 journey_pause_window
 journey_piece_toss
 journey_exit
 journey_full_screen
+journey_pedals_and_taps
 echo "all journeys passed; screenshots in $shots"

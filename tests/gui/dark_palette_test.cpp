@@ -4,6 +4,7 @@
 #include "gui/about_dialog.h"
 #include "gui/clock_face.h"
 #include "gui/correction_dialog.h"
+#include "gui/key_settings_dialog.h"
 #include "gui/keys_dialog.h"
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
@@ -127,7 +128,8 @@ TEST_F(DarkPalette, EveryWindowKeepsItsTextReadable) {
     pause.showSnapshot();
     const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
         {"about", [&] { return std::make_unique<AboutDialog>(&w); }},
-        {"keys", [&] { return std::make_unique<KeysDialog>(&w); }},
+        {"keys", [&] { return std::make_unique<KeysDialog>(w.input().options(), &w); }},
+        {"key settings", [&] { return std::make_unique<KeySettingsDialog>(w.input(), &w); }},
         {"correction",
          [&] { return std::make_unique<CorrectionDialog>(w.game(), fakes.messageBoxes, &pause); }},
         {"result",

@@ -198,6 +198,7 @@ TEST_F(MainWindowStartUp, HasTheIdleMenusTimersAndHiddenControls) {
         bool visible;
     } rows[] = {
         {w.settingsAction, "mnuHenkou", "対局設定(S)", true, true},
+        {w.keySettingsAction, "keySettings", "キー設定", true, true},
         {w.pauseAction, "mnuKaisi", "対局中断(P)", false, true},
         {w.resignAction, "mnuTouryou", "投了", false, false},
         {w.repetitionDrawAction, "mnuSenniti", "千日手", false, false},
@@ -216,7 +217,7 @@ TEST_F(MainWindowStartUp, HasTheIdleMenusTimersAndHiddenControls) {
     const QAction* separator = w.findChild<QAction*>("mnuSps2");
     ASSERT_NE(separator, nullptr);
     EXPECT_TRUE(separator->isSeparator());
-    EXPECT_EQ(game->actions().indexOf(separator), 2); // between the pause and exit entries
+    EXPECT_EQ(game->actions().indexOf(separator), 3); // between the pause and exit entries
     const QList<QAction*> bar = w.menuBar()->actions();
     ASSERT_EQ(bar.size(), 2);
     EXPECT_EQ(bar[0]->text(), "対局");

@@ -59,7 +59,7 @@ run_for() {
   [ $# -eq 0 ] || shift
   local status=0
   env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
-    HOME="$scratch/nohome" "${environment[@]}" timeout "$seconds" "$command" "$@" \
+    HOME="$scratch/nohome" XDG_CONFIG_HOME="$scratch/config" "${environment[@]}" timeout "$seconds" "$command" "$@" \
     >/dev/null 2>"$scratch/stderr" || status=$?
   echo "$status"
 }

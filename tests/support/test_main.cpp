@@ -2,6 +2,7 @@
 #include "support/modal.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
 
@@ -27,6 +28,9 @@ constexpr char kScreen[] = R"({"screens": [{"name": "full-hd", "x": 0, "y": 0, "
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // No window reads or writes the user's own settings; a test wanting some makes its own.
+    const QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     QTemporaryFile screen;
     if (!screen.open() || screen.write(kScreen) < 0 || !screen.flush())
         return EXIT_FAILURE;
