@@ -18,8 +18,10 @@
 #include "system_services.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -41,6 +43,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    // The designed windows, whatever the user's settings file remembers; none is written.
+    const QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     SystemServices system;
     GameClock game(system.services.wallClock, system.services.audio);
     MoveRecord moveRecord(game, system.services.wallClock);
@@ -66,6 +71,19 @@ int main(int argc, char* argv[]) {
         ok = ok && save(&settings, folder, name);
         settings.hide();
     }
+    // The time controls without byoyomi, each in a game ended at once.
+    for (const auto& [control, name] :
+         {std::pair{TimeControl::Fischer, "fischer"}, {TimeControl::SuddenDeath, "sudden-death"}}) {
+        settings.modeBox->setCurrentIndex(int(control));
+        ok = ok && save(&settings, folder, qPrintable(QStringLiteral("settings_dialog-") + name));
+        settings.start();
+        ok = ok && save(&main, folder, qPrintable(QStringLiteral("main_window-") + name));
+        CorrectionDialog correction(main.game(), system.messageBoxes, &main);
+        ok = ok &&
+             save(&correction, folder, qPrintable(QStringLiteral("correction_dialog-") + name));
+        game.endGame(Outcome::Draw);
+    }
+    settings.modeBox->setCurrentIndex(int(TimeControl::Byoyomi));
     settings.start(); // a game with the dialog's defaults, to fill the game windows
     PauseDialog& pause = main.pauseDialog.get();
     pause.showSnapshot();

@@ -345,7 +345,10 @@ QString GameClock::periodText(Side side) const {
 }
 
 QString GameClock::byoyomiLengthText(Side side) const {
-    return QString::number(clock(side).byoyomiLength);
+    const SideClock& sideClock = clock(side);
+    if (sideClock.control == TimeControl::Fischer)
+        return QStringLiteral("+%1").arg(sideClock.increment);
+    return QString::number(sideClock.byoyomiLength);
 }
 
 QString GameClock::considerationText(Side side) const {

@@ -58,7 +58,10 @@ std::variant<GameSettings::Checked, SettingsField> GameSettings::check() const {
     const std::array<const QString*, 6> texts = {&left.hours,         &left.minutes,
                                                  &right.hours,        &right.minutes,
                                                  &left.consideration, &right.consideration};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
+    // Consideration minutes count only with byoyomi.
+    const std::size_t checkedTexts =
+        control == TimeControl::Byoyomi ? texts.size() : hoursAndMinutes.size();
+    for (std::size_t i = 0; i < checkedTexts; ++i) {
         const auto field = SettingsField(i);
         const bool number = i < hoursAndMinutes.size()
                                 ? bool(hoursAndMinutes[i])

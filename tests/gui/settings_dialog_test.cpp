@@ -82,6 +82,7 @@ protected:
     FakeServices fakes;
     GameClock game{fakes.wallClock, fakes.audio};
     InputLayer input{game, defaultKeyBindings()};
+    StoredSettings stored;
 };
 
 // The dialog as the main window opens it, with the players 羽田 and 表.
@@ -136,7 +137,7 @@ protected:
 } // namespace
 
 TEST_F(SettingsDialogTest, HasTheDesignedInitialContents) {
-    SettingsDialog dialog(game, input, fakes.services, nullptr);
+    SettingsDialog dialog(game, input, fakes.services, stored, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "対局設定");
     const std::pair<QLineEdit*, const char*> fields[] = {
         {dialog.leftHoursEdit, "0"},          {dialog.leftMinutesEdit, "15"},
@@ -179,7 +180,7 @@ TEST_F(SettingsDialogTest, NameBoxesShowTheirOwnLineAndListTheOthers) {
             folder.write(kPlayers, *row.file);
         else
             folder.remove(kPlayers);
-        SettingsDialog dialog(game, input, fakes.services, nullptr);
+        SettingsDialog dialog(game, input, fakes.services, stored, nullptr);
         EXPECT_EQ(dialog.leftNameBox->currentText(), row.shownLeft) << row.what;
         EXPECT_EQ(dialog.rightNameBox->currentText(), row.shownRight) << row.what;
         EXPECT_EQ(listOf(dialog.leftNameBox), row.listLeft) << row.what;
@@ -188,7 +189,7 @@ TEST_F(SettingsDialogTest, NameBoxesShowTheirOwnLineAndListTheOthers) {
 }
 
 TEST_F(SettingsDialogTest, RangeChecksPutBackValuesOutOfRange) {
-    SettingsDialog dialog(game, input, fakes.services, nullptr);
+    SettingsDialog dialog(game, input, fakes.services, stored, nullptr);
     const struct {
         QLineEdit* field;
         const char* typed;
