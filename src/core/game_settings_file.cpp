@@ -68,20 +68,19 @@ private:
 
 void GroupReader::read(GameSettings& settings) const {
     readMode(settings.control);
-    readSeconds(QStringLiteral("increment"), 1, GameSettings::kLargestIncrement,
-                settings.increment);
     auto& [left, right] = settings.players;
     for (const SideValue& value : kTexts) {
         readText(value, QString::fromLatin1(value.key), left.*value.text);
         right.*value.text = left.*value.text;
         readText(value, QString::fromLatin1(value.rightKey), right.*value.text);
     }
-    const QString byoyomi = QStringLiteral("byoyomi");
-    readSeconds(byoyomi, GameSettings::kShortestByoyomi, GameSettings::kLongestByoyomi,
+    readSeconds(QStringLiteral("byoyomi"), GameSettings::kShortestByoyomi, GameSettings::kLongestByoyomi,
                 left.byoyomiLength);
     right.byoyomiLength = left.byoyomiLength;
     readSeconds(QStringLiteral("rightByoyomi"), GameSettings::kShortestByoyomi,
                 GameSettings::kLongestByoyomi, right.byoyomiLength);
+    readSeconds(QStringLiteral("increment"), 1, GameSettings::kLargestIncrement,
+                settings.increment);
 }
 
 void GroupReader::readMode(TimeControl& control) const {

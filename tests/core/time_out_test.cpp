@@ -226,4 +226,5 @@ TEST_F(TimeOut, UnderFischerEveryMoveAddsTheIncrementBeforeItsRow) {
     game.endMove(Side::Right);
     EXPECT_EQ(seen, (QStringList{"0:15:02", "0:14:53"}));
     EXPECT_EQ(game.totalTime(), ClockTime::fromSeconds(15));
+    EXPECT_EQ(game.byoyomiLengthText(Side::Left), "+5"); // where the face shows the length
 }

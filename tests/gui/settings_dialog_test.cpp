@@ -5,10 +5,12 @@
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
 #include "gui/result_dialog.h"
+#include "gui/preset_panel.h"
 #include "gui/settings_dialog.h"
 #include "gui/widgets/label.h"
 #include "gui/widgets/scaled_picture.h"
 #include "gui/widgets/ui_timer.h"
+#include "support/config_home.h"
 #include "support/face_folder.h"
 #include "support/fake_services.h"
 #include "support/focus.h"
@@ -21,8 +23,10 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -499,4 +503,47 @@ TEST_F(SettingsFromTheMainWindow, ANewGameRewritesWhatTheLastOneLeftAndTheDialog
     EXPECT_EQ(w.clockFace->rightByoyomiLengthLabel->text(), "60");
     EXPECT_TRUE(w.resignAction->isEnabled());
     EXPECT_FALSE(w.settingsAction->isEnabled());
+}
+
+// The time control opens as the settings file remembers it, follows a preset, and the game
+// started is remembered; the face hides what the time control lacks.
+TEST(TimeControls, AreRememberedChosenFromPresetsAndKept) {
+    const ConfigHome configHome;
+    configHome.writeSettings("[game]\nmode=fischer\nminutes=1\nincrement=7\n");
+    FaceFolder folder;
+    FakeServices fakes;
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
+    ASSERT_TRUE(w.startUp());
+    SettingsDialog& dialog = w.settings.get();
+    EXPECT_EQ(dialog.modeBox->currentText(), "フィッシャー");
+    EXPECT_EQ(dialog.incrementBox->value(), 7);
+    EXPECT_EQ(dialog.leftMinutesEdit->text(), "1");
+    EXPECT_FALSE(dialog.leftConsiderationEdit->isEnabled());
+
+    dialog.modeBox->setCurrentIndex(int(TimeControl::Byoyomi));
+    dialog.byoyomiLengthBoxes[0]->setValue(40);
+    EXPECT_TRUE(std::ranges::none_of(dialog.leftByoyomiOptions,
+                                     [](const QRadioButton* o) { return o->isChecked(); }));
+    dialog.leftByoyomiOptions[2]->click();
+    EXPECT_EQ(dialog.byoyomiLengthBoxes[0]->value(), 60);
+    dialog.presets->save(" クラブ ");
+    EXPECT_TRUE(configHome.readSettings().contains("name=クラブ\n"));
+
+    dialog.presets->list->setCurrentRow(4);
+    EXPECT_EQ(dialog.presets->list->currentItem()->text(), "10分 切れ負け");
+    EXPECT_EQ(dialog.settings().control, TimeControl::SuddenDeath);
+    EXPECT_EQ(dialog.rightMinutesEdit->text(), "10");
+    EXPECT_FALSE(dialog.presets->deleteButton->isEnabled()); // a built-in one stays
+    dialog.start();
+    EXPECT_TRUE(w.clockFace->leftPeriodLabel->isHidden());
+    EXPECT_TRUE(w.clockFace->rightConsiderationLabel->isHidden());
+    const QByteArray file = configHome.readSettings();
+    EXPECT_TRUE(file.contains("[game]\nbyoyomi=30\nconsideration=0\nhours=0\nincrement=5\n"
+                              "minutes=10\nmode=sudden-death\n"))
+        << file.constData();
+
+    dialog.presets->list->setCurrentRow(dialog.presets->list->count() - 1);
+    dialog.presets->deleteButton->click();
+    EXPECT_FALSE(configHome.readSettings().contains("クラブ"));
 }
