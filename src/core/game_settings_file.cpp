@@ -74,8 +74,8 @@ void GroupReader::read(GameSettings& settings) const {
         right.*value.text = left.*value.text;
         readText(value, QString::fromLatin1(value.rightKey), right.*value.text);
     }
-    readSeconds(QStringLiteral("byoyomi"), GameSettings::kShortestByoyomi, GameSettings::kLongestByoyomi,
-                left.byoyomiLength);
+    readSeconds(QStringLiteral("byoyomi"), GameSettings::kShortestByoyomi,
+                GameSettings::kLongestByoyomi, left.byoyomiLength);
     right.byoyomiLength = left.byoyomiLength;
     readSeconds(QStringLiteral("rightByoyomi"), GameSettings::kShortestByoyomi,
                 GameSettings::kLongestByoyomi, right.byoyomiLength);

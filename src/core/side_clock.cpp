@@ -72,8 +72,9 @@ bool SideClock::moveMade() {
 }
 
 void SideClock::giveBack(int seconds) {
+    // A period shorter than the seconds given back starts afresh: it has no more to give.
     if (control == TimeControl::Byoyomi)
-        periodElapsed -= seconds;
+        periodElapsed = std::max(0, periodElapsed - seconds);
     else
         mainTime = mainTime + ClockTime::fromSeconds(seconds);
 }

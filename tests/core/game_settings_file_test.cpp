@@ -75,8 +75,7 @@ TEST_F(GameSettingsFile, ReadsTheGameAndTellsEachBadValueInOneLine) {
         EXPECT_EQ(read.settings.control, expected.control) << row.file;
         EXPECT_EQ(read.settings.increment, expected.increment) << row.file;
         for (std::size_t i = 0; i < 2; ++i) {
-            const GameSettings::Player &got = read.settings.players[i],
-                                       &want = expected.players[i];
+            const GameSettings::Player &got = read.settings.players[i], &want = expected.players[i];
             EXPECT_EQ(std::tie(got.hours, got.minutes, got.consideration, got.byoyomiLength),
                       std::tie(want.hours, want.minutes, want.consideration, want.byoyomiLength))
                 << row.file << " side " << i;

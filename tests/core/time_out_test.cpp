@@ -67,7 +67,7 @@ TEST_F(TimeOut, CancelGivesTenSecondsBack) {
         int byoyomi;
         int consideration;
         int countAfter;
-    } rows[] = {{10, 0, 0}, {30, 0, 20}, {10, 1, 50}}; // the last ran out of its minute
+    } rows[] = {{10, 0, 0}, {30, 0, 20}, {10, 1, 50}, {5, 0, 0}}; // {10, 1}: out of its minute
     for (const auto& row : rows) {
         runOut(Side::Left, Side::Left, row.byoyomi, row.consideration);
         SignalLog log(game);
