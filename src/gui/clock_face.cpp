@@ -184,6 +184,7 @@ void ClockFace::showTimeControl(Side side) {
     for (Label* label : {labels.byoyomiLength, labels.byoyomiUnit})
         label->setVisible(control != TimeControl::SuddenDeath);
     perMoveCaption->setVisible(control != TimeControl::SuddenDeath);
+    face->setLinesShown(control != TimeControl::SuddenDeath); // they frame "一手"
 }
 
 void ClockFace::showPlayState() {
