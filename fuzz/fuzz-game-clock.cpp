@@ -29,13 +29,15 @@ public:
         : bytes_(bytes) {}
 
     void start() {
-        static constexpr int kByoyomi[] = {10, 30, 60};
         GameSettings settings;
         for (auto& player : settings.players) {
             player = {"", "0", QString::number(bytes_.next() % 3),
-                      QString::number(bytes_.next() % 3), kByoyomi[bytes_.next() % 3]};
+                      QString::number(bytes_.next() % 3),
+                      GameSettings::kShortestByoyomi + bytes_.next() % 56};
         }
         settings.senteSide = bytes_.next() % 2 ? Side::Left : Side::Right;
+        settings.control = TimeControl(bytes_.next() % 3);
+        settings.increment = 1 + bytes_.next() % GameSettings::kLargestIncrement;
         require(!game_.startGame(settings));
         counted_ = 0;
         charged_ = {};

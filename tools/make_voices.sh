@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Generates the 56 voice clips of the clock into data/sound: open_jtalk speaks each wording
+# Generates the 61 voice clips of the clock into data/sound: open_jtalk speaks each wording
 # with the HTS voice "Mei" kept in tools/voices, and sox trims the silence at both ends,
 # levels every clip to one loudness and writes them all as 22050 Hz 16-bit mono. The wording
 # is what a timekeeper says at a shogi game, in ordinary Japanese: 4 is よん, 7 is なな and
@@ -93,6 +93,11 @@ clips=(
   "G-kati.wav|-|後手の勝ちとなりました。"
   "Hikiwake.wav|-|引き分けとなりました。"
   "Yoroone.wav|-|よろしくお願いします。"
+  "Nokori5fun.wav|-|残り五分"
+  "Nokori3fun.wav|-|残り三分"
+  "Nokori1fun.wav|-|残り一分"
+  "Nokori30byo.wav|-|残り三十秒"
+  "Nokori20byo.wav|-|残り二十秒"
 )
 
 # "peak RMS" of a clip in dBFS.

@@ -5,6 +5,7 @@
 
 #include "core/game_clock.h"
 #include "gui/about_dialog.h"
+#include "gui/clock_face.h"
 #include "gui/correction_dialog.h"
 #include "gui/key_settings_dialog.h"
 #include "gui/keys_dialog.h"
@@ -18,8 +19,10 @@
 #include "system_services.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
@@ -41,6 +44,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    // The designed windows, whatever the user's settings file remembers; none is written.
+    const QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
     SystemServices system;
     GameClock game(system.services.wallClock, system.services.audio);
     MoveRecord moveRecord(game, system.services.wallClock);
@@ -66,6 +72,26 @@ int main(int argc, char* argv[]) {
         ok = ok && save(&settings, folder, name);
         settings.hide();
     }
+    // The time controls without byoyomi, each on a clock of its own shown by a face of its own.
+    std::vector<std::unique_ptr<GameClock>> otherGames;
+    for (const auto& [control, name] :
+         {std::pair{TimeControl::Fischer, "fischer"}, {TimeControl::SuddenDeath, "sudden-death"}}) {
+        settings.modeBox->setCurrentIndex(int(control));
+        const QString suffix = QString::fromLatin1(name);
+        ok = ok && save(&settings, folder, qPrintable("settings_dialog-" + suffix));
+        GameClock& other = *otherGames.emplace_back(
+            std::make_unique<GameClock>(system.services.wallClock, system.services.audio));
+        ClockFace face(other, nullptr);
+        other.startGame(settings.settings()); // shown by the face's connections
+        face.setDesignedHeight(main.clockFace->height());
+        face.resize(main.clockFace->size());
+        face.showPieces();
+        CorrectionDialog correction(other, system.messageBoxes, &main);
+        ok = ok && save(&face, folder, qPrintable("clock_face-" + suffix)) &&
+             save(&correction, folder, qPrintable("correction_dialog-" + suffix));
+    }
+    settings.hide();
+    settings.modeBox->setCurrentIndex(int(TimeControl::Byoyomi));
     settings.start(); // a game with the dialog's defaults, to fill the game windows
     PauseDialog& pause = main.pauseDialog.get();
     pause.showSnapshot();

@@ -34,6 +34,11 @@ QString digit(int d) {
     return twoDigits(d) + QStringLiteral("y1.wav");
 }
 
+QString mainTimeLeft(int s) {
+    return s >= 60 ? QStringLiteral("Nokori%1fun.wav").arg(s / 60)
+                   : QStringLiteral("Nokori%1byo.wav").arg(s);
+}
+
 QString result(Outcome outcome) {
     switch (outcome) {
     case Outcome::SenteWins:
@@ -61,7 +66,7 @@ void Announcer::mainTimeOver() {
     play(clip::kMainTimeOver);
 }
 
-void Announcer::byoyomiSecond(const QString& clip) {
+void Announcer::countedSecond(const QString& clip) {
     if (!clip.isEmpty())
         play(clip);
 }

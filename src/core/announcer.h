@@ -18,6 +18,7 @@ QString secondsMark(int s);      // seconds used of a period: 10, 20, 25, 40, 50
 QString minuteOrdinal(int n);    // the nth consideration minute, 1 ... 10
 QString minutesLeft(int n);      // consideration minutes left, 0 ... 9
 QString digit(int d);            // 2 ... 9 as a word of a number of moves
+QString mainTimeLeft(int s);     // 残り: 300, 180 and 60 as minutes, 30 and 20 as seconds
 QString result(Outcome outcome); // empty for no result
 
 inline const QString kZero = QStringLiteral("00.wav");
@@ -39,7 +40,8 @@ public:
 
     void greeting();
     void mainTimeOver();
-    void byoyomiSecond(const QString& clip);
+    // The clip a counted second says, if any.
+    void countedSecond(const QString& clip);
     void considerationMinuteTaken(const Decimal& left, const Decimal& granted);
     // Waited for: the question that follows must not cut it off.
     void timeOut();

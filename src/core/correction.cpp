@@ -48,14 +48,15 @@ Correction::check(const std::array<SideClock, 2>& clocks) const {
         if (consideration &&
             (*consideration < Decimal(0) || *consideration > Decimal(kMaxConsiderationMinutes)))
             consideration.reset();
-        // With main time left no period has begun. A running consideration minute keeps its
-        // 60 seconds, unless minutes are given back: then the side is in its byoyomi again.
+        // With main time left, or without byoyomi, no period has begun. A running
+        // consideration minute keeps its 60 seconds, unless minutes are given back: then the
+        // side is in its byoyomi again.
         const bool mainTimeLeft = mainTime > ClockTime();
+        const bool noPeriod = mainTimeLeft || clock.control != TimeControl::Byoyomi;
         const bool minutesGivenBack = consideration && *consideration > clock.considerationLeft;
         const int periodLength =
-            mainTimeLeft || minutesGivenBack ? clock.byoyomiLength : clock.periodLength;
-        const auto period =
-            wholeNumber(typed.periodSeconds, 0, mainTimeLeft ? 0 : periodLength - 1);
+            noPeriod || minutesGivenBack ? clock.byoyomiLength : clock.periodLength;
+        const auto period = wholeNumber(typed.periodSeconds, 0, noPeriod ? 0 : periodLength - 1);
         if (!period)
             return fieldOf(side, 3);
         if (!consideration)

@@ -1,6 +1,7 @@
 #include "core/game_clock.h"
 
 #include "core/byoyomi_clips.h"
+#include "core/main_time_clips.h"
 #include "core/wall_clock.h"
 
 #include <utility>
@@ -93,10 +94,12 @@ void GameClock::chargeSecond(Side side) {
     switch (counted) {
     case SecondCounted::MainTimeRan:
         emit mainTimeChanged(side);
+        if (clock.control != TimeControl::Byoyomi)
+            announcer_.countedSecond(mainTimeClip(clock.mainTime.seconds()));
         break;
     case SecondCounted::ByoyomiSecond:
         emit periodChanged(side);
-        announcer_.byoyomiSecond(
+        announcer_.countedSecond(
             byoyomiClip(clock.periodElapsed, clock.periodLength, clock.considerationLeft));
         break;
     case SecondCounted::MinuteTaken:
@@ -117,7 +120,10 @@ void GameClock::runOut(Side side) {
     setPlayState(playState_.ranOut());
     phase_ = Phase::AwaitingTimeOutAnswer;
     timedOut_ = true;
-    emit periodChanged(side);
+    if (clock(side).control == TimeControl::Byoyomi)
+        emit periodChanged(side);
+    else
+        emit mainTimeChanged(side);
     announcer_.timeOut();
     emit timeOutReached();
 }
@@ -129,8 +135,11 @@ void GameClock::endMove(Side side) {
         sideToMove_ = opposite(side);
         emit turnChanged();
         ++movesPlayed_;
+        SideClock& clock = clocks_[indexOf(side)];
+        if (clock.addIncrement()) // every move earns it, the first included
+            emit mainTimeChanged(side);
         emit moveEnded(side);
-        if (clocks_[indexOf(side)].moveMade())
+        if (clock.moveMade())
             emit periodChanged(side);
     }
     emit moveNumberChanged();
@@ -211,8 +220,12 @@ void GameClock::giveTenSecondsBack() {
         return;
     phase_ = Phase::Playing;
     timedOut_ = false;
-    clocks_[indexOf(sideToMove_)].giveBack(kSecondsGivenBack);
-    emit periodChanged(sideToMove_);
+    SideClock& clock = clocks_[indexOf(sideToMove_)];
+    clock.giveBack(kSecondsGivenBack);
+    if (clock.control == TimeControl::Byoyomi)
+        emit periodChanged(sideToMove_);
+    else
+        emit mainTimeChanged(sideToMove_);
     setPlayState(playState_.givenTimeBack());
     setRunning(true);
     emit resumed();
@@ -332,7 +345,10 @@ QString GameClock::periodText(Side side) const {
 }
 
 QString GameClock::byoyomiLengthText(Side side) const {
-    return QString::number(clock(side).byoyomiLength);
+    const SideClock& sideClock = clock(side);
+    if (sideClock.control == TimeControl::Fischer)
+        return QStringLiteral("+%1").arg(sideClock.increment);
+    return QString::number(sideClock.byoyomiLength);
 }
 
 QString GameClock::considerationText(Side side) const {

@@ -98,6 +98,7 @@ public:
     // The values as the labels write them.
     QString mainTimeText(Side side) const;
     QString periodText(Side side) const;
+    // The byoyomi length, or under Fischer the increment: "+5".
     QString byoyomiLengthText(Side side) const;
     QString considerationText(Side side) const;
     QString totalTimeText() const;

@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/players_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -57,7 +58,10 @@ std::variant<GameSettings::Checked, SettingsField> GameSettings::check() const {
     const std::array<const QString*, 6> texts = {&left.hours,         &left.minutes,
                                                  &right.hours,        &right.minutes,
                                                  &left.consideration, &right.consideration};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
+    // Consideration minutes count only with byoyomi.
+    const std::size_t checkedTexts =
+        control == TimeControl::Byoyomi ? texts.size() : hoursAndMinutes.size();
+    for (std::size_t i = 0; i < checkedTexts; ++i) {
         const auto field = SettingsField(i);
         const bool number = i < hoursAndMinutes.size()
                                 ? bool(hoursAndMinutes[i])
@@ -71,7 +75,12 @@ std::variant<GameSettings::Checked, SettingsField> GameSettings::check() const {
             ClockTime::fromHms(*hoursAndMinutes[2 * i], *hoursAndMinutes[2 * i + 1], 0);
         checked.names[i] = withoutControlCharacters(players[i].name).trimmed();
         checked.clocks[i] =
-            SideClock::forNewGame(mainTime, *consideration[i], players[i].byoyomiLength);
+            control == TimeControl::Byoyomi
+                ? SideClock::forNewGame(
+                      mainTime, *consideration[i],
+                      std::clamp(players[i].byoyomiLength, kShortestByoyomi, kLongestByoyomi))
+                : SideClock::withoutByoyomi(mainTime, control,
+                                            std::clamp(increment, 1, kLargestIncrement));
     }
     return checked;
 }

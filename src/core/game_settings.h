@@ -38,8 +38,12 @@ struct GameSettings {
         QString hours;
         QString minutes;
         QString consideration;
-        int byoyomiLength = 0; // 10, 30 or 60
+        int byoyomiLength = 0; // seconds, kShortestByoyomi to kLongestByoyomi
     };
+
+    static constexpr int kShortestByoyomi = 5;
+    static constexpr int kLongestByoyomi = 60;
+    static constexpr int kLargestIncrement = 60; // seconds; the smallest is 1
 
     // The settings once every field holds a number, as the clock takes them.
     struct Checked {
@@ -50,12 +54,15 @@ struct GameSettings {
 
     std::array<Player, 2> players; // by indexOf(Side)
     Side senteSide = Side::Left;
+    TimeControl control = TimeControl::Byoyomi;
+    int increment = 5; // seconds, under Fischer
 
     // Each field as it starts, names aside.
     static GameSettings defaults();
 
     // The checked settings, or the first field that holds no number or one out of its range.
     // Names lose their control characters and line ends, which would break the result
-    // file's lines, and the white space around them.
+    // file's lines, and the white space around them. A byoyomi length or an increment
+    // beyond its range is taken as its nearest end.
     std::variant<Checked, SettingsField> check() const;
 };

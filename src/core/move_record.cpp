@@ -11,8 +11,14 @@ namespace {
 
 namespace words = record_words;
 
+bool hasByoyomi(const SideClock& clock) {
+    return clock.control == TimeControl::Byoyomi;
+}
+
 QString periodUsedText(const SideClock& clock) {
-    return clock.mainTime > ClockTime() ? QString() : QString::number(clock.periodElapsed);
+    return clock.mainTime > ClockTime() || !hasByoyomi(clock)
+               ? QString()
+               : QString::number(clock.periodElapsed);
 }
 
 void noteChange(QStringList& changes, const QString& what, const QString& before,
@@ -137,7 +143,7 @@ void MoveRecord::write(Side side, int moveNumber, ClockTime used, const QString&
         QString::number(used.seconds()),
         clock.mainTime.toText(),
         periodUsedText(clock),
-        clock.considerationLeft.toText(),
+        hasByoyomi(clock) ? clock.considerationLeft.toText() : QString(),
         event,
     };
     QStringList quoted;

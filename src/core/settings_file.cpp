@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <cstdio>
 
 QString settingsFilePath() {
     QString folder = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -24,4 +25,14 @@ std::optional<QString> settingsFileDamage(const QSettings& file) {
         break;
     }
     return QStringLiteral("%1: damaged; what could be read of it is used").arg(file.fileName());
+}
+
+void tellSettingsFaults(const QSettings& file, const QStringList& warnings) {
+    QStringList lines;
+    if (const std::optional<QString> damage = settingsFileDamage(file))
+        lines << *damage;
+    for (const QString& warning : warnings)
+        lines << file.fileName() + QStringLiteral(": ") + warning;
+    for (const QString& line : lines)
+        std::fprintf(stderr, "shogi-clock: %s\n", line.toLocal8Bit().constData());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -17,3 +17,6 @@ std::unique_ptr<QSettings> openSettingsFile();
 
 // Once read or written: what went wrong with the file, in one line, if anything did.
 std::optional<QString> settingsFileDamage(const QSettings& file);
+
+// Tells on stderr, one line each, the file's damage and the faults found reading it.
+void tellSettingsFaults(const QSettings& file, const QStringList& warnings);

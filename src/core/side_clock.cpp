@@ -19,10 +19,22 @@ SideClock SideClock::forNewGame(ClockTime mainTime, const Decimal& consideration
     return clock;
 }
 
+SideClock SideClock::withoutByoyomi(ClockTime mainTime, TimeControl control, int increment) {
+    SideClock clock;
+    clock.mainTime = mainTime;
+    clock.control = control;
+    clock.increment = control == TimeControl::Fischer ? increment : 0;
+    return clock;
+}
+
 SecondCounted SideClock::countSecond() {
     if (mainTime > kOneSecond) {
         mainTime = mainTime - kOneSecond;
         return SecondCounted::MainTimeRan;
+    }
+    if (control != TimeControl::Byoyomi) {
+        mainTime = ClockTime(); // the flag falls with the last second
+        return SecondCounted::TimeOut;
     }
     if (mainTime > ClockTime()) {
         mainTime = ClockTime(); // byoyomi starts with the next second
@@ -44,8 +56,15 @@ SecondCounted SideClock::countSecond() {
     return SecondCounted::TimeOut;
 }
 
+bool SideClock::addIncrement() {
+    if (control != TimeControl::Fischer || increment <= 0)
+        return false;
+    mainTime = mainTime + ClockTime::fromSeconds(increment);
+    return true;
+}
+
 bool SideClock::moveMade() {
-    if (mainTime > ClockTime() || periodElapsed <= 0)
+    if (control != TimeControl::Byoyomi || mainTime > ClockTime() || periodElapsed <= 0)
         return false;
     periodLength = byoyomiLength;
     periodElapsed = 0;
@@ -53,5 +72,9 @@ bool SideClock::moveMade() {
 }
 
 void SideClock::giveBack(int seconds) {
-    periodElapsed -= seconds;
+    // A period shorter than the seconds given back starts afresh: it has no more to give.
+    if (control == TimeControl::Byoyomi)
+        periodElapsed = std::max(0, periodElapsed - seconds);
+    else
+        mainTime = mainTime + ClockTime::fromSeconds(seconds);
 }

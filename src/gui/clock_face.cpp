@@ -130,22 +130,16 @@ ClockFace::ClockFace(const GameClock& game, QWidget* parent)
 
 ClockFace::SideLabels ClockFace::labelsOf(Side side) const {
     if (side == Side::Left)
-        return {leftNameLabel,
-                leftRoleLabel,
-                leftMainTimeLabel,
-                leftPeriodLabel,
-                leftByoyomiLengthLabel,
-                leftConsiderationLabel,
-                leftPiecePicture,
-                {leftConsiderationLabel, leftMinutesUnit, leftRemainingCaption}};
-    return {rightNameLabel,
-            rightRoleLabel,
-            rightMainTimeLabel,
-            rightPeriodLabel,
-            rightByoyomiLengthLabel,
-            rightConsiderationLabel,
-            rightPiecePicture,
-            {rightConsiderationLabel, rightMinutesUnit, rightRemainingCaption}};
+        return {leftNameLabel,     leftRoleLabel,
+                leftMainTimeLabel, leftPeriodLabel,
+                leftSecondsUnit,   leftByoyomiLengthLabel,
+                leftByoyomiUnit,   leftConsiderationLabel,
+                leftPiecePicture,  {leftConsiderationLabel, leftMinutesUnit, leftRemainingCaption}};
+    return {rightNameLabel,     rightRoleLabel,
+            rightMainTimeLabel, rightPeriodLabel,
+            rightSecondsUnit,   rightByoyomiLengthLabel,
+            rightByoyomiUnit,   rightConsiderationLabel,
+            rightPiecePicture,  {rightConsiderationLabel, rightMinutesUnit, rightRemainingCaption}};
 }
 
 // Each label is written by the signal of the value it shows. The period and the minutes are
@@ -163,9 +157,7 @@ void ClockFace::connectGame() {
             [this](Side side) { labelsOf(side).mainTime->setText(game_.mainTimeText(side)); });
     connect(game, &GameClock::periodChanged, this,
             [this](Side side) { labelsOf(side).period->setText(game_.periodText(side)); });
-    connect(game, &GameClock::byoyomiLengthChanged, this, [this](Side side) {
-        labelsOf(side).byoyomiLength->setText(game_.byoyomiLengthText(side));
-    });
+    connect(game, &GameClock::byoyomiLengthChanged, this, &ClockFace::showTimeControl);
     connect(game, &GameClock::considerationChanged, this, [this](Side side) {
         labelsOf(side).consideration->setText(game_.considerationText(side));
     });
@@ -176,6 +168,23 @@ void ClockFace::connectGame() {
     connect(game, &GameClock::moveNumberChanged, this,
             [this] { moveNumberLabel->setText(moveNumberText(game_.moveNumber())); });
     connect(game, &GameClock::playStateChanged, this, &ClockFace::showPlayState);
+}
+
+// Without byoyomi the period and the consideration minutes mean nothing and are hidden;
+// under Fischer the byoyomi length's place shows the increment.
+void ClockFace::showTimeControl(Side side) {
+    const SideLabels labels = labelsOf(side);
+    const TimeControl control = game_.clock(side).control;
+    const bool byoyomi = control == TimeControl::Byoyomi;
+    labels.byoyomiLength->setText(game_.byoyomiLengthText(side));
+    for (Label* label : labels.onPicture)
+        label->setVisible(byoyomi);
+    for (Label* label : {labels.period, labels.secondsUnit})
+        label->setVisible(byoyomi);
+    for (Label* label : {labels.byoyomiLength, labels.byoyomiUnit})
+        label->setVisible(control != TimeControl::SuddenDeath);
+    perMoveCaption->setVisible(control != TimeControl::SuddenDeath);
+    face->setLinesShown(control != TimeControl::SuddenDeath); // they frame "一手"
 }
 
 void ClockFace::showPlayState() {

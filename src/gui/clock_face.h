@@ -76,7 +76,9 @@ private:
         Label* role;
         Label* mainTime;
         Label* period;
+        Label* secondsUnit;
         Label* byoyomiLength;
+        Label* byoyomiUnit;
         Label* consideration;
         ScaledPicture* picture;
         std::array<Label*, 3> onPicture;
@@ -84,6 +86,7 @@ private:
 
     void connectGame();
     SideLabels labelsOf(Side side) const;
+    void showTimeControl(Side side);
 
     const GameClock& game_;
 };

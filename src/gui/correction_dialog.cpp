@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -154,6 +155,10 @@ void CorrectionDialog::fill() {
                                          {fields.consideration, times.considerationMinutes}})
             edit->setText(text);
     }
+    // Without byoyomi a game has no period and no consideration minutes to correct.
+    const bool byoyomi = game_.clock(Side::Left).control == TimeControl::Byoyomi;
+    for (QWidget* row : findChildren<QWidget*>(QRegularExpression("Period|Consideration")))
+        row->setVisible(byoyomi);
     moveNumberEdit->setText(now.moveNumber);
     moveNumberEdit->setAlignment(R);
     const bool senteToMove = now.sideToMove == game_.senteSide();

@@ -15,7 +15,7 @@
 #include "gui/play_texts.h"
 #include "gui/result_dialog.h"
 #include "gui/settings_dialog.h"
-#include "gui/stored_input_options.h"
+#include "gui/stored_settings.h"
 #include "gui/widgets/alt_key_guard.h"
 #include "gui/widgets/app_icon.h"
 #include "gui/widgets/half_taps.h"
@@ -46,7 +46,9 @@ struct MenuItem {
 } // namespace
 
 MainWindow::MainWindow(GameClock& game, MoveRecord& moveRecord, Services& services)
-    : settings([this] { return std::make_unique<SettingsDialog>(game_, input_, services_, this); })
+    : settings([this] {
+        return std::make_unique<SettingsDialog>(game_, input_, services_, stored_, this);
+    })
     , pauseDialog([this] {
         auto dialog = std::make_unique<PauseDialog>(game_, input_, services_.messageBoxes, this);
         connect(dialog.get(), &PauseDialog::replayRequested, this,
@@ -164,7 +166,7 @@ bool MainWindow::startUp() {
         return false;
     }
     clockFace->showPlayState();
-    loadInputOptions(input_);
+    stored_ = loadStoredSettings(input_);
     clockFace->showMoveKeys(input_.options());
     game_.loadPlayers(readPlayersFile());
     centreOnScreen(this);

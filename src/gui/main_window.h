@@ -21,6 +21,7 @@
 #include "core/input_layer.h"
 #include "core/move_record.h"
 #include "gui/services.h"
+#include "gui/stored_settings.h"
 #include "gui/widgets/reusable_dialog.h"
 
 #include <QMainWindow>
@@ -104,4 +105,5 @@ private:
     GameClock& game_;
     MoveRecord& moveRecord_;
     InputLayer input_;
+    StoredSettings stored_;
 };

@@ -3,7 +3,10 @@
 #include "core/game_clock.h"
 #include "core/number_text.h"
 #include "core/players_file.h"
+#include "core/settings_file.h"
+#include "gui/preset_panel.h"
 #include "gui/services.h"
+#include "gui/stored_settings.h"
 #include "gui/toss_dialog.h"
 #include "gui/widgets/key_preview.h"
 #include "gui/widgets/label.h"
@@ -15,15 +18,18 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <cstdio>
 
 namespace {
 
 using namespace table_alignment;
 constexpr FontSpec kGothic9{Face::MsGothic, 9, false};
 constexpr FontSpec kPGothic1125{Face::MsPGothic, 11.25, false};
-constexpr TwipsRect kClientArea{0, 0, 6465, 5580};
+constexpr TwipsRect kClientArea{0, 0, 10440, 5580};
 constexpr int kHeightTwips = 5200;
 constexpr int kReplayHeightTwips = 6050;
 
@@ -43,7 +49,18 @@ const LabelSpec kLabels[] = {
     {"Label16", "考慮時間   （１分単位）", kGothic9, L, {4200, 1800, 1095, 375}},
     {"Label17", "分", kGothic9, L, {6240, 1920, 255, 255}},
     {"Label6", "（０～１０）", kDefaultFont, L, {5400, 2280, 735, 255}},
+    {"lblMode", "方式", kGothic9, L, {6600, 180, 615, 255}},
+    {"lblByoyomiLength", "秒読み　一手（５～６０秒）", kGothic9, L, {6600, 660, 2775, 255}},
+    {"lblLength1", "対局者１", kGothic9, L, {6720, 1020, 855, 255}},
+    {"lblLengthUnit1", "秒", kGothic9, L, {8520, 1020, 255, 255}},
+    {"lblLength2", "対局者２", kGothic9, L, {6720, 1440, 855, 255}},
+    {"lblLengthUnit2", "秒", kGothic9, L, {8520, 1440, 255, 255}},
+    {"lblIncrement", "加算（１～６０秒）", kGothic9, L, {6600, 1920, 1935, 255}},
+    {"lblIncrementUnit", "秒", kGothic9, L, {9480, 1920, 255, 255}},
 };
+
+// In the order of TimeControl.
+const char* const kModeNames[] = {"秒読み", "切れ負け", "フィッシャー"};
 
 // Where the number fields are; their texts and ranges are the clock's.
 struct NumberField {
@@ -81,23 +98,31 @@ const char* const kByoyomiCaptions[] = {"１０秒", "３０秒", "６０秒"};
 constexpr int kByoyomiSeconds[] = {10, 30, 60};
 // clang-format on
 
-// The byoyomi length of the selected option; the designed one while none is, which the
-// options never allow.
-int selectedSeconds(const std::array<QRadioButton*, 3>& options) {
+// Checks the option of the length, or none for a length the options lack.
+void showLengthOption(const std::array<QRadioButton*, 3>& options, int seconds) {
     for (std::size_t i = 0; i < options.size(); ++i) {
-        if (options[i]->isChecked())
-            return kByoyomiSeconds[i];
+        options[i]->setAutoExclusive(false);
+        options[i]->setChecked(kByoyomiSeconds[i] == seconds);
+        options[i]->setAutoExclusive(true);
     }
-    return kByoyomiSeconds[1];
+}
+
+QSpinBox* secondsBox(QWidget* parent, const char* name, const TwipsRect& rect, int smallest,
+                     int largest) {
+    QSpinBox* box = place(new QSpinBox(parent), name, rect);
+    box->setRange(smallest, largest);
+    box->setFont(fontFor(kPGothic1125));
+    return box;
 }
 
 } // namespace
 
 SettingsDialog::SettingsDialog(GameClock& game, InputLayer& input, Services& services,
-                               QWidget* parent)
+                               StoredSettings& stored, QWidget* parent)
     : ReusableDialog(parent, kFixedSizeDialog)
     , game_(game)
-    , services_(services) {
+    , services_(services)
+    , stored_(stored) {
     setWindowTitle(QStringLiteral("対局設定"));
     setFixedSize(kClientArea.toPixels().size());
     buildLayout();
@@ -115,6 +140,7 @@ SettingsDialog::SettingsDialog(GameClock& game, InputLayer& input, Services& ser
         return key.key() == Qt::Key_Escape || (enter && inNameBox);
     });
     fillNameBoxes();
+    fill(stored_.game);
 }
 
 void SettingsDialog::buildLayout() {
@@ -135,6 +161,7 @@ void SettingsDialog::buildLayout() {
     buildNumberFields();
     buildOptions();
     buildButtons();
+    buildTimeControls();
     // The designed tab order; labels and frames hold places in it but take no focus.
     setTabOrder({leftNameBox,
                  rightNameBox,
@@ -155,7 +182,14 @@ void SettingsDialog::buildLayout() {
                  rightByoyomiOptions[2],
                  rightByoyomiOptions[1],
                  rightByoyomiOptions[0],
-                 drawInsteadButton});
+                 drawInsteadButton,
+                 modeBox,
+                 byoyomiLengthBoxes[0],
+                 byoyomiLengthBoxes[1],
+                 incrementBox,
+                 presets->list,
+                 presets->saveButton,
+                 presets->deleteButton});
 }
 
 void SettingsDialog::buildNumberFields() {
@@ -224,6 +258,50 @@ void SettingsDialog::buildButtons() {
     connect(rightTossButton, &QPushButton::clicked, this, [this] { toss(Side::Right); });
 }
 
+void SettingsDialog::buildTimeControls() {
+    modeBox = place(new QComboBox(this), "cboMode", {7320, 120, 1815, 300});
+    modeBox->setFont(fontFor(kGothic9));
+    for (const char* name : kModeNames)
+        modeBox->addItem(QString::fromUtf8(name));
+    connect(modeBox, &QComboBox::currentIndexChanged, this, &SettingsDialog::showMode);
+    const std::array<const std::array<QRadioButton*, 3>*, 2> options = {&leftByoyomiOptions,
+                                                                        &rightByoyomiOptions};
+    for (std::size_t side = 0; side < 2; ++side) {
+        QSpinBox* box =
+            secondsBox(this, side == 0 ? "txtB1" : "txtB2", {7680, 960 + 420 * int(side), 735, 375},
+                       GameSettings::kShortestByoyomi, GameSettings::kLongestByoyomi);
+        const std::array<QRadioButton*, 3>& sideOptions = *options[side];
+        for (std::size_t i = 0; i < sideOptions.size(); ++i) {
+            connect(sideOptions[i], &QRadioButton::toggled, box, [box, i](bool checked) {
+                if (checked)
+                    box->setValue(kByoyomiSeconds[i]);
+            });
+        }
+        connect(box, &QSpinBox::valueChanged, this,
+                [&sideOptions](int seconds) { showLengthOption(sideOptions, seconds); });
+        byoyomiLengthBoxes[side] = box;
+    }
+    incrementBox = secondsBox(this, "txtIncrement", {8640, 1860, 735, 375}, 1,
+                              GameSettings::kLargestIncrement);
+    presets = place(new PresetPanel(
+                        stored_, [this] { return settings(); }, services_.messageBoxes, this),
+                    "presets", {6600, 2340, 3720, 2235});
+    connect(presets, &PresetPanel::chosen, this, &SettingsDialog::fill);
+    showMode();
+}
+
+// What a mode lacks is greyed: byoyomi and consideration minutes without byoyomi, the
+// increment but under Fischer.
+void SettingsDialog::showMode() {
+    const auto control = TimeControl(modeBox->currentIndex());
+    const bool byoyomi = control == TimeControl::Byoyomi;
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             leftConsiderationEdit, rightConsiderationEdit, leftByoyomiGroup, rightByoyomiGroup,
+             byoyomiLengthBoxes[0], byoyomiLengthBoxes[1]})
+        field->setEnabled(byoyomi);
+    incrementBox->setEnabled(control == TimeControl::Fischer);
+}
+
 // The designed heights: the settings command's window ends above the draw button, a
 // replay's shows it whole.
 void SettingsDialog::offerDraw(bool offered) {
@@ -257,6 +335,10 @@ void SettingsDialog::start() {
         picturesRead ? game_.startGame(settings()) : std::optional<SettingsField>();
     if (picturesRead && !bad) {
         accept(); // hidden, and kept for the next game
+        stored_.game = settings();
+        if (!saveGameSettings(stored_))
+            std::fprintf(stderr, "shogi-clock: %s: the game's settings could not be kept\n",
+                         qPrintable(settingsFilePath()));
         return;
     }
     tellBadNumber(services_.messageBoxes, this);
@@ -267,23 +349,36 @@ void SettingsDialog::start() {
 GameSettings SettingsDialog::settings() const {
     GameSettings settings;
     settings.senteSide = leftFirstOption->isChecked() ? Side::Left : Side::Right;
-    const struct {
-        QComboBox* name;
-        QLineEdit* hours;
-        QLineEdit* minutes;
-        QLineEdit* consideration;
-        const std::array<QRadioButton*, 3>& byoyomi;
-    } sides[] = {
-        {leftNameBox, leftHoursEdit, leftMinutesEdit, leftConsiderationEdit, leftByoyomiOptions},
-        {rightNameBox, rightHoursEdit, rightMinutesEdit, rightConsiderationEdit,
-         rightByoyomiOptions},
-    };
-    for (std::size_t i = 0; i < settings.players.size(); ++i) {
-        const auto& side = sides[i];
-        settings.players[i] = {side.name->currentText(), side.hours->text(), side.minutes->text(),
-                               side.consideration->text(), selectedSeconds(side.byoyomi)};
+    settings.control = TimeControl(modeBox->currentIndex());
+    settings.increment = incrementBox->value();
+    for (const Side side : kBothSides) {
+        const SideFields fields = fieldsOf(side);
+        settings.players[indexOf(side)] = {fields.name->currentText(), fields.hours->text(),
+                                           fields.minutes->text(), fields.consideration->text(),
+                                           fields.byoyomiLength->value()};
     }
     return settings;
+}
+
+void SettingsDialog::fill(const GameSettings& settings) {
+    modeBox->setCurrentIndex(int(settings.control));
+    incrementBox->setValue(settings.increment);
+    for (const Side side : kBothSides) {
+        const SideFields fields = fieldsOf(side);
+        const GameSettings::Player& player = settings.players[indexOf(side)];
+        fields.hours->setText(player.hours);
+        fields.minutes->setText(player.minutes);
+        fields.consideration->setText(player.consideration);
+        fields.byoyomiLength->setValue(player.byoyomiLength);
+    }
+}
+
+SettingsDialog::SideFields SettingsDialog::fieldsOf(Side side) const {
+    if (side == Side::Left)
+        return {leftNameBox, leftHoursEdit, leftMinutesEdit, leftConsiderationEdit,
+                byoyomiLengthBoxes[0]};
+    return {rightNameBox, rightHoursEdit, rightMinutesEdit, rightConsiderationEdit,
+            byoyomiLengthBoxes[1]};
 }
 
 void SettingsDialog::selectFirstPlayer(Side side) {

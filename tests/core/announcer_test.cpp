@@ -21,14 +21,14 @@ QStringList waitedNames(const RecordingAudioDevice& audio) {
 TEST(Announcer, AsksForEachClipInTheSoundFolderWaitedForOrNot) {
     RecordingAudioDevice audio;
     Announcer announcer(audio);
-    announcer.byoyomiSecond("01.wav");
+    announcer.countedSecond("01.wav");
     announcer.timeOut();
     EXPECT_EQ(audio.log, (Log{"play sound/01.wav", "wait sound/10.wav"}));
 }
 
 TEST(Announcer, ASilentSecondSaysNothing) {
     RecordingAudioDevice audio;
-    Announcer(audio).byoyomiSecond("");
+    Announcer(audio).countedSecond("");
     EXPECT_TRUE(audio.log.empty());
 }
 

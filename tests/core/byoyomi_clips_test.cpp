@@ -56,3 +56,16 @@ TEST(ByoyomiClips, NegativeOrFractionalCountsBehaveByTheirSign) {
     check(30, "-0.5", merged(kThirtyMarks, countdown(21)));
     check(30, "0.5", merged(kThirtyMarks, {{25, "25b.wav"}}));
 }
+
+// Other lengths follow the pattern of 30 and 60: the ten-second marks of the twenty seconds
+// before the last ten, then the count, or the mark five seconds before the end while a
+// minute follows and the sound folder has one.
+TEST(ByoyomiClips, OtherLengthsFollowThePattern) {
+    check(5, "0", {{1, "06.wav"}, {2, "07.wav"}, {3, "08.wav"}, {4, "09.wav"}});
+    check(5, "1", {});
+    check(20, "0", merged({{10, "10b.wav"}}, countdown(11)));
+    check(40, "0", merged({{20, "20b.wav"}, {30, "30b.wav"}}, countdown(31)));
+    check(40, "2", {{20, "20b.wav"}, {30, "30b.wav"}});
+    check(45, "1", {{30, "30b.wav"}, {40, "40b.wav"}});
+    check(55, "0", merged({{40, "40b.wav"}}, countdown(46)));
+}

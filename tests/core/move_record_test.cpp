@@ -221,6 +221,27 @@ TEST_F(MoveRecordTest, ACorrectedSideToMoveKeepsEachSidesSeconds) {
               (std::map<QString, long long>{{"2026-12-08T10:00:00", 11}}));
 }
 
+// Under Fischer a move's row shows the main time with its increment, and no byoyomi or
+// consideration minutes; the seconds still add up.
+TEST_F(MoveRecordTest, AFischerGameRecordsTheIncrementAndNoByoyomi) {
+    GameSettings settings = defaultSettings();
+    settings.control = TimeControl::Fischer;
+    settings.increment = 10;
+    start(settings);
+    seconds(3);
+    move();
+    seconds(61);
+    game.resign();
+    EXPECT_EQ(written(), kBom + kHeader +
+                             rows({"2026-12-08T10:00:00,1,先手,左,0,0:15:00,,,開始",
+                                   "2026-12-08T10:00:00,1,先手,左,3,0:15:07,,,指し手",
+                                   "2026-12-08T10:00:00,2,後手,右,61,0:13:59,,,投了",
+                                   "2026-12-08T10:00:00,2,後手,右,61,0:13:59,,,"
+                                   "終局：先手 左の勝ち(投了)"}));
+    EXPECT_EQ(secondsByGame(written()),
+              (std::map<QString, long long>{{"2026-12-08T10:00:00", 64}}));
+}
+
 TEST_F(MoveRecordTest, NamesWithCommasAndQuotesAreQuoted) {
     GameSettings settings = defaultSettings();
     settings.players[0].name = QStringLiteral("羽田, \"歩\"");

@@ -67,7 +67,7 @@ TEST_F(TimeOut, CancelGivesTenSecondsBack) {
         int byoyomi;
         int consideration;
         int countAfter;
-    } rows[] = {{10, 0, 0}, {30, 0, 20}, {10, 1, 50}}; // the last ran out of its minute
+    } rows[] = {{10, 0, 0}, {30, 0, 20}, {10, 1, 50}, {5, 0, 0}}; // {10, 1}: out of its minute
     for (const auto& row : rows) {
         runOut(Side::Left, Side::Left, row.byoyomi, row.consideration);
         SignalLog log(game);
@@ -188,4 +188,43 @@ TEST_F(TimeOut, TheQuestionIsAskedAfterTheWaitUnlessAnswered) {
         EXPECT_EQ(asked, answeredEarly ? 0 : 1) << answeredEarly;
         game.abandon();
     }
+}
+
+// Without byoyomi the side runs out with its main time: the warnings, the count of the last
+// ten, the time-out's "10"; ten seconds given back are main time again. Under Fischer every
+// move, the first included, adds the increment before the move's row is written.
+TEST_F(TimeOut, WithoutByoyomiTheMainTimeRunsOutAndIsGivenBack) {
+    for (const TimeControl control : {TimeControl::SuddenDeath, TimeControl::Fischer}) {
+        GameSettings settings = defaultSettings();
+        settings.control = control;
+        setSide(settings, Side::Left, 1, 10, 30);
+        start(settings);
+        Clips warned = {quick("Nokori30byo.wav"), quick("Nokori20byo.wav")};
+        for (int n = 1; n <= 9; ++n)
+            warned.push_back(quick(QStringLiteral("%1.wav").arg(n, 2, 10, QChar(u'0'))));
+        EXPECT_EQ(seconds(59), warned);
+        EXPECT_EQ(seconds(1), Clips{waited("10.wav")});
+        EXPECT_TRUE(game.awaitingTimeOutAnswer());
+        EXPECT_EQ(game.mainTimeText(Side::Left), "0:00:00");
+        game.giveTenSecondsBack();
+        EXPECT_EQ(game.mainTimeText(Side::Left), "0:00:10");
+        EXPECT_EQ(game.periodText(Side::Left), "0");
+    }
+}
+
+TEST_F(TimeOut, UnderFischerEveryMoveAddsTheIncrementBeforeItsRow) {
+    GameSettings settings = defaultSettings();
+    settings.control = TimeControl::Fischer;
+    settings.increment = 5;
+    start(settings);
+    QStringList seen;
+    QObject::connect(&game, &GameClock::moveEnded,
+                     [&](Side side) { seen << game.mainTimeText(side); });
+    seconds(3);
+    game.endMove(Side::Left);
+    seconds(12);
+    game.endMove(Side::Right);
+    EXPECT_EQ(seen, (QStringList{"0:15:02", "0:14:53"}));
+    EXPECT_EQ(game.totalTime(), ClockTime::fromSeconds(15));
+    EXPECT_EQ(game.byoyomiLengthText(Side::Left), "+5"); // where the face shows the length
 }

@@ -156,6 +156,7 @@ SETTINGS_TEN_SECONDS1=(360 2760 255 375)
 SETTINGS_TEN_SECONDS2=(4200 2760 255 375)
 SETTINGS_TOSS1=(360 3840 1335 735)
 SETTINGS_START=(2280 3840 1935 735)
+SETTINGS_MODE=(7320 120 1815 300)
 PAUSE_RESUME=(240 1920 1095 615)
 PAUSE_RESIGN=(240 2760 1095 615)
 PAUSE_REPLAY=(240 3600 1095 615)
@@ -176,6 +177,14 @@ record_result() {
   wait_gone "$fin"
 }
 
+# Ends a move a second, by the keys given.
+moves_a_second() {
+  for key in "$@"; do
+    sleep 1
+    keys "$main" "$key"
+  done
+}
+
 journey_time_out() {
   echo "journey 1: a loss on time, once given ten seconds back"
   start_app time-out
@@ -192,10 +201,7 @@ journey_time_out() {
   shot "$settings" frmSub
   click "$settings" "${SETTINGS_START[@]}"
   wait_gone "$settings"
-  for key in space Return space Return; do
-    sleep 1
-    keys "$main" "$key"
-  done
+  moves_a_second space Return space Return
   shot "$main" frmMain-running
   local ask
   ask=$(wait_window "終了" 20)
@@ -501,6 +507,70 @@ tap=true"
   wait_exit 10 || fail "journey 6: the close box ended the program with status $?"
 }
 
+# The record's rows of moves, one field of each.
+record_moves() {
+  tail -c +4 "$folder/対局記録.csv" | tr -d '\r' | awk -F, -v f="$1" '$9 == "指し手" { print $f }'
+}
+
+journey_sudden_death() {
+  echo "journey 7: a one-minute 切れ負け game chosen in the settings window, lost on time"
+  start_app sudden-death
+  keys "$main" s
+  local settings ask result
+  settings=$(wait_window "対局設定")
+  click "$settings" "${SETTINGS_MODE[@]}"
+  xdotool key Down Return # 切れ負け, below 秒読み
+  for field in SETTINGS_MINUTES1 SETTINGS_MINUTES2; do
+    local -n rect=$field
+    type_into "$settings" "${rect[@]}" 1
+  done
+  shot "$settings" sudden-death-settings
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  moves_a_second space Return
+  shot "$main" sudden-death
+  ask=$(wait_window "終了" 75)
+  keys "$ask" Tab space # OK: the time-out stands
+  record_result sudden-death
+  result=$(iconv -f CP932 -t UTF-8 <"$folder/対局結果.txt" | tr -d '\r' | sed -n '3,4p' | paste -sd'|')
+  [ "$result" = "2手にて後手 佐藤 花子の勝ち(時間切れ)|残り時間　山田 太郎 0:00:00(+0)" ] ||
+    fail "journey 7: the result reads \"$result\""
+  expect_record sudden-death "開始 指し手 指し手 時間切れ 終局"
+  [ "$(record_moves 7)$(record_moves 8)" = "" ] || fail "journey 7: a move's row has byoyomi"
+  grep -qx 'mode=sudden-death' "$settings_file" || fail "journey 7: the time control was not kept"
+  "$x11" close "$main"
+  wait_exit 10 || fail "journey 7: the close box ended the program with status $?"
+}
+
+journey_fischer() {
+  echo "journey 8: a Fischer game from the settings file, its main time growing by the increment"
+  start_app fischer "[game]
+mode=fischer
+minutes=1
+increment=10"
+  keys "$main" s
+  local settings pause left
+  settings=$(wait_window "対局設定")
+  shot "$settings" fischer-settings
+  click "$settings" "${SETTINGS_START[@]}"
+  wait_gone "$settings"
+  moves_a_second space Return space Return
+  expect_moves 4 "journey 8"
+  shot "$main" fischer
+  # The left side's main time after its two moves: each adds 10 s and uses about one.
+  left=($(record_moves 6 | awk -F: 'NR % 2 { print $1 * 3600 + $2 * 60 + $3 }'))
+  [ "${left[0]}" -ge 65 ] && [ "${left[0]}" -le 70 ] &&
+    [ $((left[1] - left[0])) -ge 5 ] && [ $((left[1] - left[0])) -le 10 ] ||
+    fail "journey 8: the left side's main time after its moves is ${left[*]} s"
+  keys "$main" p
+  pause=$(wait_window "対局中断ﾒﾆｭｰ")
+  click "$pause" "${PAUSE_DRAW[@]}"
+  record_result fischer
+  expect_record fischer "開始 指し手 指し手 指し手 指し手 中断 終局"
+  "$x11" close "$main"
+  wait_exit 10 || fail "journey 8: the close box ended the program with status $?"
+}
+
 start_x || fail "no X server"
 journey_time_out
 journey_pause_window
@@ -508,4 +578,6 @@ journey_piece_toss
 journey_exit
 journey_full_screen
 journey_pedals_and_taps
+journey_sudden_death
+journey_fischer
 echo "all journeys passed; screenshots in $shots"

@@ -224,7 +224,7 @@ TEST_F(FaceScaling, DialogsOpenAtTheirSizeOverTheMiddleOfTheWindow) {
             dialog.hide();
         });
         w.openSettings();
-        EXPECT_EQ(settingsSize.width(), 431); // 6465 twips
+        EXPECT_EQ(settingsSize.width(), 696); // 10440 twips
         onModal<AboutDialog>([&](AboutDialog& dialog) {
             EXPECT_EQ(dialog.size(), QSize(382, 181));
             expectCentred(dialog);

@@ -4,11 +4,13 @@
 #include "gui/command_keys.h"
 #include "gui/main_window.h"
 #include "gui/pause_dialog.h"
+#include "gui/preset_panel.h"
 #include "gui/result_dialog.h"
 #include "gui/settings_dialog.h"
 #include "gui/widgets/label.h"
 #include "gui/widgets/scaled_picture.h"
 #include "gui/widgets/ui_timer.h"
+#include "support/config_home.h"
 #include "support/face_folder.h"
 #include "support/fake_services.h"
 #include "support/focus.h"
@@ -21,8 +23,10 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -82,6 +86,7 @@ protected:
     FakeServices fakes;
     GameClock game{fakes.wallClock, fakes.audio};
     InputLayer input{game, defaultKeyBindings()};
+    StoredSettings stored;
 };
 
 // The dialog as the main window opens it, with the players 羽田 and 表.
@@ -136,7 +141,7 @@ protected:
 } // namespace
 
 TEST_F(SettingsDialogTest, HasTheDesignedInitialContents) {
-    SettingsDialog dialog(game, input, fakes.services, nullptr);
+    SettingsDialog dialog(game, input, fakes.services, stored, nullptr);
     EXPECT_EQ(dialog.windowTitle(), "対局設定");
     const std::pair<QLineEdit*, const char*> fields[] = {
         {dialog.leftHoursEdit, "0"},          {dialog.leftMinutesEdit, "15"},
@@ -179,7 +184,7 @@ TEST_F(SettingsDialogTest, NameBoxesShowTheirOwnLineAndListTheOthers) {
             folder.write(kPlayers, *row.file);
         else
             folder.remove(kPlayers);
-        SettingsDialog dialog(game, input, fakes.services, nullptr);
+        SettingsDialog dialog(game, input, fakes.services, stored, nullptr);
         EXPECT_EQ(dialog.leftNameBox->currentText(), row.shownLeft) << row.what;
         EXPECT_EQ(dialog.rightNameBox->currentText(), row.shownRight) << row.what;
         EXPECT_EQ(listOf(dialog.leftNameBox), row.listLeft) << row.what;
@@ -188,7 +193,7 @@ TEST_F(SettingsDialogTest, NameBoxesShowTheirOwnLineAndListTheOthers) {
 }
 
 TEST_F(SettingsDialogTest, RangeChecksPutBackValuesOutOfRange) {
-    SettingsDialog dialog(game, input, fakes.services, nullptr);
+    SettingsDialog dialog(game, input, fakes.services, stored, nullptr);
     const struct {
         QLineEdit* field;
         const char* typed;
@@ -498,4 +503,47 @@ TEST_F(SettingsFromTheMainWindow, ANewGameRewritesWhatTheLastOneLeftAndTheDialog
     EXPECT_EQ(w.clockFace->rightByoyomiLengthLabel->text(), "60");
     EXPECT_TRUE(w.resignAction->isEnabled());
     EXPECT_FALSE(w.settingsAction->isEnabled());
+}
+
+// The time control opens as the settings file remembers it, follows a preset, and the game
+// started is remembered; the face hides what the time control lacks.
+TEST(TimeControls, AreRememberedChosenFromPresetsAndKept) {
+    const ConfigHome configHome;
+    configHome.writeSettings("[game]\nmode=fischer\nminutes=1\nincrement=7\n");
+    FaceFolder folder;
+    FakeServices fakes;
+    OwnedGame model{fakes.wallClock, fakes.audio};
+    MainWindow w{model.game, model.record, fakes.services};
+    ASSERT_TRUE(w.startUp());
+    SettingsDialog& dialog = w.settings.get();
+    EXPECT_EQ(dialog.modeBox->currentText(), "フィッシャー");
+    EXPECT_EQ(dialog.incrementBox->value(), 7);
+    EXPECT_EQ(dialog.leftMinutesEdit->text(), "1");
+    EXPECT_FALSE(dialog.leftConsiderationEdit->isEnabled());
+
+    dialog.modeBox->setCurrentIndex(int(TimeControl::Byoyomi));
+    dialog.byoyomiLengthBoxes[0]->setValue(40);
+    EXPECT_TRUE(std::ranges::none_of(dialog.leftByoyomiOptions,
+                                     [](const QRadioButton* o) { return o->isChecked(); }));
+    dialog.leftByoyomiOptions[2]->click();
+    EXPECT_EQ(dialog.byoyomiLengthBoxes[0]->value(), 60);
+    dialog.presets->save(" クラブ ");
+    EXPECT_TRUE(configHome.readSettings().contains("name=クラブ\n"));
+
+    dialog.presets->list->setCurrentRow(4);
+    EXPECT_EQ(dialog.presets->list->currentItem()->text(), "10分 切れ負け");
+    EXPECT_EQ(dialog.settings().control, TimeControl::SuddenDeath);
+    EXPECT_EQ(dialog.rightMinutesEdit->text(), "10");
+    EXPECT_FALSE(dialog.presets->deleteButton->isEnabled()); // a built-in one stays
+    dialog.start();
+    EXPECT_TRUE(w.clockFace->leftPeriodLabel->isHidden());
+    EXPECT_TRUE(w.clockFace->rightConsiderationLabel->isHidden());
+    const QByteArray file = configHome.readSettings();
+    EXPECT_TRUE(file.contains("[game]\nbyoyomi=30\nconsideration=0\nhours=0\nincrement=5\n"
+                              "minutes=10\nmode=sudden-death\n"))
+        << file.constData();
+
+    dialog.presets->list->setCurrentRow(dialog.presets->list->count() - 1);
+    dialog.presets->deleteButton->click();
+    EXPECT_FALSE(configHome.readSettings().contains("クラブ"));
 }

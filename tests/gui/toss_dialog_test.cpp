@@ -1,6 +1,7 @@
 #include "core/game_clock.h"
 #include "gui/command_keys.h"
 #include "gui/settings_dialog.h"
+#include "gui/stored_settings.h"
 #include "gui/toss_dialog.h"
 #include "gui/widgets/label.h"
 #include "gui/widgets/ui_timer.h"
@@ -56,7 +57,8 @@ protected:
     FakeServices fakes;
     GameClock game{fakes.wallClock, fakes.audio};
     InputLayer input{game, defaultKeyBindings()};
-    SettingsDialog settings{game, input, fakes.services, nullptr};
+    StoredSettings stored;
+    SettingsDialog settings{game, input, fakes.services, stored, nullptr};
 };
 
 } // namespace

@@ -39,12 +39,14 @@ TEST(BundledClips, EveryClipTheReadersNameIsThereInOneFormat) {
     const QStringList countdown = numbered("", 1, 10, ".wav");
     const QStringList marks = {"10b.wav", "20b.wav", "25b.wav", "30b.wav",
                                "40b.wav", "50b.wav", "55b.wav"};
-    const QStringList names = countdown + marks + numbered("", 1, 10, "kaime.wav") +
-                              numbered("Nokori", 0, 9, ".wav") + numbered("", 2, 9, "y1.wav") +
-                              QStringList{"Motitu.wav", "00.wav",       "01yt1.wav",  "10y1.wav",
-                                          "10yt1.wav",  "100y1.wav",    "Tenite.wav", "S-kati.wav",
-                                          "G-kati.wav", "Hikiwake.wav", "Yoroone.wav"};
-    EXPECT_EQ(names.size(), 56);
+    const QStringList names =
+        countdown + marks + numbered("", 1, 10, "kaime.wav") + numbered("Nokori", 0, 9, ".wav") +
+        numbered("", 2, 9, "y1.wav") +
+        QStringList{"Motitu.wav",     "00.wav",         "01yt1.wav",       "10y1.wav",
+                    "10yt1.wav",      "100y1.wav",      "Tenite.wav",      "S-kati.wav",
+                    "G-kati.wav",     "Hikiwake.wav",   "Yoroone.wav",     "Nokori5fun.wav",
+                    "Nokori3fun.wav", "Nokori1fun.wav", "Nokori30byo.wav", "Nokori20byo.wav"};
+    EXPECT_EQ(names.size(), 61);
     for (const QString& name : names) {
         const auto clip = load(name);
         ASSERT_TRUE(clip) << name.toStdString();

@@ -13,6 +13,13 @@ void DrawnBackground::setScale(qreal scale) {
     update();
 }
 
+void DrawnBackground::setLinesShown(bool shown) {
+    if (linesShown_ == shown)
+        return;
+    linesShown_ = shown;
+    update();
+}
+
 void DrawnBackground::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.scale(scale_, scale_);
@@ -21,7 +28,7 @@ void DrawnBackground::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(Qt::black, frame.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(frame.rect.toPixels()).adjusted(inset, inset, -inset, -inset));
     }
-    for (const LineSpec& line : lines_) {
+    for (const LineSpec& line : linesShown_ ? lines_ : std::vector<LineSpec>()) {
         painter.setPen(QPen(line.color, line.width, Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2));
     }

@@ -28,6 +28,8 @@ public:
 
     // Draws the lines and frames this many times their designed size.
     void setScale(qreal scale);
+    // The lines go with what they mark, when it is hidden.
+    void setLinesShown(bool shown);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,4 +38,5 @@ private:
     std::vector<LineSpec> lines_;
     std::vector<FrameSpec> frames_;
     qreal scale_ = 1.0;
+    bool linesShown_ = true;
 };
