@@ -73,6 +73,9 @@ std::variant<GameSettings::Checked, SettingsField> GameSettings::check() const {
     for (std::size_t i = 0; i < players.size(); ++i) {
         const ClockTime mainTime =
             ClockTime::fromHms(*hoursAndMinutes[2 * i], *hoursAndMinutes[2 * i + 1], 0);
+        // Without byoyomi a side with no main time would lose at its first second.
+        if (control != TimeControl::Byoyomi && mainTime == ClockTime())
+            return SettingsField(2 * i + 1); // its minutes
         checked.names[i] = withoutControlCharacters(players[i].name).trimmed();
         checked.clocks[i] =
             control == TimeControl::Byoyomi

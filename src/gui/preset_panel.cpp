@@ -34,16 +34,19 @@ PresetPanel::PresetPanel(StoredSettings& stored, std::function<GameSettings()> c
     for (QPushButton* button : {saveButton, deleteButton})
         button->setAutoDefault(false);
     showPresets({});
-    connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
-        deleteButton->setEnabled(usersRow(row).has_value());
-        if (row < 0)
-            return;
-        const std::size_t index = std::size_t(row);
-        emit chosen(index < builtIn_.size() ? builtIn_[index].settings
-                                            : stored_.presets[index - builtIn_.size()].settings);
-    });
+    connect(list, &QListWidget::currentRowChanged, this,
+            [this](int row) { deleteButton->setEnabled(usersRow(row).has_value()); });
+    // Only a click or Enter chooses: the list's focus alone makes a row current.
+    for (const auto signal : {&QListWidget::itemClicked, &QListWidget::itemActivated})
+        connect(list, signal, this, &PresetPanel::choose);
     connect(saveButton, &QPushButton::clicked, this, &PresetPanel::askName);
     connect(deleteButton, &QPushButton::clicked, this, &PresetPanel::deleteChosen);
+}
+
+void PresetPanel::choose(const QListWidgetItem* item) {
+    const std::size_t index = std::size_t(list->row(item));
+    emit chosen(index < builtIn_.size() ? builtIn_[index].settings
+                                        : stored_.presets[index - builtIn_.size()].settings);
 }
 
 void PresetPanel::askName() {
@@ -60,6 +63,10 @@ void PresetPanel::save(const QString& typed) {
     if (name.isEmpty())
         return;
     const Preset preset{name, current_()};
+    if (std::holds_alternative<SettingsField>(preset.settings.check())) {
+        tellBadNumber(messageBoxes_, this);
+        return;
+    }
     const auto same = std::ranges::find(stored_.presets, name, &Preset::name);
     if (same != stored_.presets.end())
         *same = preset;

@@ -7,6 +7,7 @@
 
 class MessageBoxes;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 struct StoredSettings;
 
@@ -31,6 +32,7 @@ signals:
     void chosen(const GameSettings& settings);
 
 private:
+    void choose(const QListWidgetItem* item);
     void askName();
     void showPresets(const QString& current);
     // The user's preset in the list's row, if it is one.

@@ -370,6 +370,9 @@ void SettingsDialog::fill(const GameSettings& settings) {
         fields.minutes->setText(player.minutes);
         fields.consideration->setText(player.consideration);
         fields.byoyomiLength->setValue(player.byoyomiLength);
+        // setValue() is silent when the box already holds the value.
+        showLengthOption(side == Side::Left ? leftByoyomiOptions : rightByoyomiOptions,
+                         player.byoyomiLength);
     }
 }
 

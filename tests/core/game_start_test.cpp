@@ -151,6 +151,11 @@ TEST_F(GameStart, AValueOutOfItsFieldsRangeIsABadField) {
         *fields[std::size_t(row.field)] = QString::fromUtf8(row.text);
         EXPECT_EQ(game.startGame(settings), row.field) << row.text;
     }
+    GameSettings noByoyomi = defaultSettings();
+    noByoyomi.control = TimeControl::SuddenDeath;
+    noByoyomi.players[0].consideration = "x"; // not asked for without byoyomi
+    noByoyomi.players[1].minutes = "0";
+    EXPECT_EQ(game.startGame(noByoyomi), SettingsField::RightMinutes); // no time to play at all
     EXPECT_FALSE(game.running());
     EXPECT_EQ(game.startGame(defaultSettings()), std::nullopt);
 }

@@ -530,7 +530,12 @@ TEST(TimeControls, AreRememberedChosenFromPresetsAndKept) {
     dialog.presets->save(" クラブ ");
     EXPECT_TRUE(configHome.readSettings().contains("name=クラブ\n"));
 
-    dialog.presets->list->setCurrentRow(4);
+    QListWidget& list = *dialog.presets->list;
+    list.setCurrentRow(0);
+    EXPECT_EQ(dialog.byoyomiLengthBoxes[0]->value(), 60) << "a current row alone chooses nothing";
+    dialog.show();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualItemRect(list.item(4)).center());
     EXPECT_EQ(dialog.presets->list->currentItem()->text(), "10分 切れ負け");
     EXPECT_EQ(dialog.settings().control, TimeControl::SuddenDeath);
     EXPECT_EQ(dialog.rightMinutesEdit->text(), "10");

@@ -7,6 +7,7 @@
 #   launcher.sh <build folder>
 set -euo pipefail
 build=$(realpath "$1")
+bundled=$(cd "$(dirname "$0")/../../data" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() {
@@ -42,7 +43,7 @@ grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/shogi-clock.svg" || fa
 for page in man/man6/shogi-clock.6 man/ja/man6/shogi-clock.6; do
   [ -f "$prefix/share/$page" ] || fail "no manual page $page"
 done
-[ "$(ls "$data/sound" | wc -l)" = 56 ] || fail "voice clips"
+[ "$(ls "$data/sound")" = "$(ls "$bundled/sound")" ] || fail "voice clips"
 installed_data=$(find "$data" | sort)
 
 # Runs the command for a few seconds with the environment given as arguments (after the

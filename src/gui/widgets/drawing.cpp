@@ -28,7 +28,9 @@ void DrawnBackground::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(Qt::black, frame.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(frame.rect.toPixels()).adjusted(inset, inset, -inset, -inset));
     }
-    for (const LineSpec& line : linesShown_ ? lines_ : std::vector<LineSpec>()) {
+    if (!linesShown_)
+        return;
+    for (const LineSpec& line : lines_) {
         painter.setPen(QPen(line.color, line.width, Qt::SolidLine, Qt::SquareCap));
         painter.drawLine(pxPoint(line.x1, line.y1), pxPoint(line.x2, line.y2));
     }
