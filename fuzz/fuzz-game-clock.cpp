@@ -38,6 +38,10 @@ public:
         settings.senteSide = bytes_.next() % 2 ? Side::Left : Side::Right;
         settings.control = TimeControl(bytes_.next() % 3);
         settings.increment = 1 + bytes_.next() % GameSettings::kLargestIncrement;
+        for (auto& player : settings.players) {
+            if (settings.control != TimeControl::Byoyomi && player.minutes == u"0")
+                player.minutes = QStringLiteral("1"); // without byoyomi a side needs main time
+        }
         require(!game_.startGame(settings));
         counted_ = 0;
         charged_ = {};
